@@ -1,0 +1,20 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+struct MotionState;
+
+// What the window shows of the state: the nine data label texts and the
+// marker's place in the map panel, in twips from the panel's top-left corner.
+struct DisplayContent
+{
+    static constexpr int originTwips = 4020;
+
+    std::array<std::string, 9> labels;
+    float markerLeft = originTwips;
+    float markerTop = originTwips;
+
+    static const std::array<const char *, 9> labelPrefixes;
+    static DisplayContent of(const MotionState &state);
+};

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+struct MotionState;
+class Value;
+
+// The commands that change position, velocity and acceleration while
+// ticking is on or off. None of these refresh the display; their caller does.
+class EditingCommands
+{
+public:
+    explicit EditingCommands(MotionState &state, char decimalSeparator = '.')
+        : m_state(state), m_decimalSeparator(decimalSeparator) {}
+
+    // One unit of acceleration in each of dax and day (each -1, 0 or +1).
+    void nudgeAcceleration(int dax, int day);
+    void setPosition(std::string_view xText, std::string_view yText);
+    void setVelocity(std::string_view xText, std::string_view yText);
+    void setAcceleration(std::string_view xText, std::string_view yText);
+    void returnToOrigin();
+
+private:
+    void setPair(Value &xField, Value &yField, std::string_view xText, std::string_view yText,
+                 const char *quantity, const char *leadWords);
+
+    MotionState &m_state;
+    char m_decimalSeparator;
+};

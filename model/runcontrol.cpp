@@ -1,0 +1,60 @@
+#include "runcontrol.h"
+
+#include "motionstate.h"
+#include "ticktimer.h"
+
+#include <algorithm>
+
+void RunControl::initialise()
+{
+    restart("就绪");
+}
+
+void RunControl::reset()
+{
+    restart("已重置");
+}
+
+void RunControl::restart(const char *status)
+{
+    m_timer.setInterval(0);
+    m_state.restart(status);
+}
+
+void RunControl::startPause()
+{
+    if (IsZero(m_state.run)) {
+        m_state.run = Value::integer(1);
+        // A rate so high that its interval rounds to 0 ms still ticks, as fast as it can.
+        m_timer.setInterval(std::max(1, ToInterval(m_state.tpst)));
+        m_state.zt = Value::text("运行中");
+    } else {
+        m_state.run = Value::integer(0);
+        m_timer.setInterval(0);
+        m_state.zt = Value::text("已暂停");
+    }
+}
+
+void RunControl::setTickRate(std::string_view text)
+{
+    const std::optional<Value> rate = FromText(text, m_decimalSeparator);
+    if (!rate) {
+        m_state.zt = Value::text("TPS无效");
+        return;
+    }
+    if (rate->toDouble() <= 0) {
+        m_state.zt = Value::text("TPS须大于0");
+        return;
+    }
+    m_state.tps = *rate;
+    m_state.tpst = Divide(Value::integer(1000), m_state.tps);
+}
+
+void RunControl::tick()
+{
+    if (m_state.tick())
+        return;
+    m_state.run = Value::integer(0);
+    m_timer.setInterval(0);
+    m_state.zt = Value::text("数值溢出，已暂停");
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string_view>
+
+struct MotionState;
+class TickTimer;
+
+// Whether and how fast the tick happens, and the way back to the
+// initial state. None of these refresh the display; their caller does.
+class RunControl
+{
+public:
+    RunControl(MotionState &state, TickTimer &timer, char decimalSeparator = '.')
+        : m_state(state), m_timer(timer), m_decimalSeparator(decimalSeparator) {}
+
+    void initialise();
+    void startPause();
+    void setTickRate(std::string_view text);
+    void reset();
+    void tick();
+
+private:
+    void restart(const char *status);
+
+    MotionState &m_state;
+    TickTimer &m_timer;
+    char m_decimalSeparator;
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+// What run control needs of the tick timer: an interval in milliseconds,
+// where 0 means that no tick comes.
+class TickTimer
+{
+public:
+    virtual ~TickTimer() = default;
+    virtual void setInterval(int milliseconds) = 0;
+};

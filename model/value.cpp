@@ -1,0 +1,229 @@
+#include "value.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+using Kind = Value::Kind;
+
+std::int64_t wholeContent(const Value &a)
+{
+    return static_cast<std::int64_t>(a.toDouble());
+}
+
+// The exact result of Integer or Long arithmetic, in the narrowest kind
+// not below `kind` that holds it.
+Value widened(std::int64_t exact, Kind kind)
+{
+    if (kind == Kind::Integer && exact >= std::numeric_limits<std::int16_t>::min()
+        && exact <= std::numeric_limits<std::int16_t>::max())
+        return Value::integer(static_cast<std::int16_t>(exact));
+    if (exact >= std::numeric_limits<std::int32_t>::min()
+        && exact <= std::numeric_limits<std::int32_t>::max())
+        return Value::longInteger(static_cast<std::int32_t>(exact));
+    return Value::real(static_cast<double>(exact));
+}
+
+Value numericSum(const Value &a, const Value &b, int sign)
+{
+    const Kind kind = std::max(a.kind(), b.kind());
+    if (kind == Kind::Double || kind == Kind::String)
+        return Value::real(a.toDouble() + sign * b.toDouble());
+    return widened(wholeContent(a) + sign * wholeContent(b), kind);
+}
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Saturating, so that absurd exponents still classify as huge or tiny.
+std::int64_t saturatedAdd(std::int64_t a, std::int64_t b)
+{
+    constexpr std::int64_t limit = std::int64_t{1} << 40;
+    return std::clamp(a + b, -limit, limit);
+}
+
+std::string scientific(double magnitude)
+{
+    char buffer[64];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
+                                   std::chars_format::scientific, 14).ptr;
+    std::string text(buffer, end);
+    const auto e = text.find('e');
+    std::string mantissa = text.substr(0, e);
+    mantissa.erase(mantissa.find_last_not_of('0') + 1);
+    if (mantissa.back() == '.')
+        mantissa.pop_back();
+    return mantissa + 'E' + text.substr(e + 1);
+}
+
+std::string formatMagnitude(double magnitude)
+{
+    char buffer[64];
+    std::to_chars_result result;
+    if (magnitude >= 1e15)
+        return scientific(magnitude);
+    if (magnitude == std::floor(magnitude))
+        result = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::fixed, 0);
+    else
+        result = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::general, 15);
+    std::string text(buffer, result.ptr);
+    std::replace(text.begin(), text.end(), 'e', 'E');
+    return text;
+}
+
+} // namespace
+
+double Value::toDouble() const
+{
+    switch (kind()) {
+    case Kind::Integer: return std::get<std::int16_t>(m_content);
+    case Kind::Long: return std::get<std::int32_t>(m_content);
+    case Kind::Double: return std::get<double>(m_content);
+    case Kind::String: break;
+    }
+    return 0.0;
+}
+
+Value Add(const Value &a, const Value &b)
+{
+    if (a.kind() == Kind::String || b.kind() == Kind::String)
+        return Value::text(DisplayText(a) + DisplayText(b));
+    return numericSum(a, b, +1);
+}
+
+Value Subtract(const Value &a, const Value &b)
+{
+    return numericSum(a, b, -1);
+}
+
+Value Divide(const Value &a, const Value &b)
+{
+    return Value::real(a.toDouble() / b.toDouble());
+}
+
+bool IsZero(const Value &a)
+{
+    return a.toDouble() == 0.0;
+}
+
+std::optional<Value> FromText(std::string_view text, char decimalSeparator)
+{
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+
+    std::size_t i = 0;
+    const bool negative = i < text.size() && text[i] == '-';
+    if (i < text.size() && (text[i] == '-' || text[i] == '+'))
+        ++i;
+
+    // Decimal order of the first significant digit, to tell an overflow
+    // from an underflow when the conversion reports either.
+    std::string plain;
+    std::int64_t order = 0;
+    bool significant = false;
+    bool afterSeparator = false;
+    std::size_t mantissaDigits = 0;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (isDigit(c)) {
+            ++mantissaDigits;
+            if (c != '0')
+                significant = true;
+            if (!afterSeparator && significant)
+                order = saturatedAdd(order, 1);
+            else if (afterSeparator && !significant)
+                order = saturatedAdd(order, -1);
+            plain += c;
+        } else if (c == decimalSeparator && !afterSeparator) {
+            afterSeparator = true;
+            plain += '.';
+        } else {
+            break;
+        }
+    }
+    if (mantissaDigits == 0)
+        return std::nullopt;
+
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        plain += 'e';
+        ++i;
+        const bool negativeExponent = i < text.size() && text[i] == '-';
+        if (i < text.size() && (text[i] == '-' || text[i] == '+'))
+            plain += text[i++];
+        std::int64_t exponent = 0;
+        std::size_t exponentDigits = 0;
+        for (; i < text.size() && isDigit(text[i]); ++i, ++exponentDigits) {
+            plain += text[i];
+            exponent = std::min<std::int64_t>(exponent * 10 + (text[i] - '0'), std::int64_t{1} << 40);
+        }
+        if (exponentDigits == 0)
+            return std::nullopt;
+        order = saturatedAdd(order, negativeExponent ? -exponent : exponent);
+    }
+    if (i != text.size())
+        return std::nullopt;
+
+    double magnitude = 0.0;
+    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), magnitude);
+    if (end != plain.data() + plain.size())
+        return std::nullopt;
+    if (error == std::errc::result_out_of_range) {
+        if (order > 0)
+            return std::nullopt;
+        magnitude = 0.0;
+    } else if (error != std::errc() || !std::isfinite(magnitude)) {
+        return std::nullopt;
+    }
+
+    // A tiny negative number still rounds down to -1; adding 0.0 turns -0 into 0.
+    double whole = negative ? std::floor(-magnitude) : std::floor(magnitude);
+    if (negative && magnitude == 0.0 && significant)
+        whole = -1.0;
+    return Value::real(whole + 0.0);
+}
+
+std::string DisplayText(const Value &a)
+{
+    switch (a.kind()) {
+    case Kind::String:
+        return a.toText();
+    case Kind::Integer:
+    case Kind::Long: {
+        const std::int64_t n = wholeContent(a);
+        return (n < 0 ? "-" : " ") + std::to_string(n < 0 ? -n : n);
+    }
+    case Kind::Double:
+        break;
+    }
+    const double d = a.toDouble();
+    if (std::isnan(d))
+        return " NaN";
+    return (d < 0 ? "-" : " ") + formatMagnitude(std::fabs(d));
+}
+
+std::int32_t ToInterval(const Value &a)
+{
+    const double d = a.toDouble();
+    if (std::isnan(d))
+        return 0;
+    const double rounded = std::nearbyint(d);
+    if (rounded <= std::numeric_limits<std::int32_t>::min())
+        return std::numeric_limits<std::int32_t>::min();
+    if (rounded >= std::numeric_limits<std::int32_t>::max())
+        return std::numeric_limits<std::int32_t>::max();
+    return static_cast<std::int32_t>(rounded);
+}
+
+float ToSingle(const Value &a)
+{
+    const double d = a.toDouble();
+    if (std::isnan(d))
+        return 0.0f;
+    constexpr double largest = std::numeric_limits<float>::max();
+    return static_cast<float>(std::clamp(d, -largest, largest));
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+// One quantity of the motion: a whole number that widens from Integer to
+// Long to Double as it grows, a Double taken from typed text, or a text.
+class Value
+{
+public:
+    enum class Kind { Integer, Long, Double, String };
+
+    Value() = default;
+    static Value integer(std::int16_t n) { return Value(n); }
+    static Value longInteger(std::int32_t n) { return Value(n); }
+    static Value real(double d) { return Value(d); }
+    static Value text(std::string s) { return Value(std::move(s)); }
+
+    Kind kind() const { return static_cast<Kind>(m_content.index()); }
+    bool isNumber() const { return kind() != Kind::String; }
+    double toDouble() const;
+    const std::string &toText() const { return std::get<std::string>(m_content); }
+
+    friend bool operator==(const Value &, const Value &) = default;
+
+private:
+    using Content = std::variant<std::int16_t, std::int32_t, double, std::string>;
+    explicit Value(Content content) : m_content(std::move(content)) {}
+
+    Content m_content = std::int16_t{0};
+};
+
+Value Add(const Value &a, const Value &b);
+Value Subtract(const Value &a, const Value &b);
+Value Divide(const Value &a, const Value &b);
+bool IsZero(const Value &a);
+
+// Typed text to a whole Double, rounded towards minus infinity. Empty
+// optional for anything that is not a finite decimal number.
+std::optional<Value> FromText(std::string_view text, char decimalSeparator = '.');
+
+std::string DisplayText(const Value &a);
+
+// Nearest whole millisecond count, ties to even; saturates at the limits
+// of a 32-bit count instead of failing.
+std::int32_t ToInterval(const Value &a);
+
+// Nearest float, held within the finite float range.
+float ToSingle(const Value &a);
