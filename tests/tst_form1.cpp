@@ -1,0 +1,435 @@
+#include "form1.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QGroupBox>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <cmath>
+#include <memory>
+
+namespace {
+const QStringList initialLabels = {"TPS: 20", "坐标x: 0", "坐标y: 0", "速度x: 0", "速度y: 0",
+                                   "加速度x: 0", "加速度y: 0", "当前时间刻: 0", "当前状态:就绪"};
+const QPoint markerOrigin(268, 268);
+}
+
+class TestForm1 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void startUp();
+    void layout_data();
+    void layout();
+    void keyboard();
+    void accessibleNames();
+    void runJourney();
+    void directionPad_data();
+    void directionPad();
+    void typedPositionMovesMarker();
+    void badEntries_data();
+    void badEntries();
+    void tickRateTakesEffectAtNextStart();
+    void veryHighTickRateStillTicks();
+    void resetWhileRunning();
+    void markerFarOutsideMap();
+    void overflowPausesTicking();
+    void inertClicks();
+    void closingWhileTicking();
+
+private:
+    template<class T> T *control(const QString &name) const
+    {
+        T *widget = m_window->findChild<T *>(name);
+        if (!widget)
+            qFatal("no control %s", qPrintable(name));
+        return widget;
+    }
+    QStringList labels() const;
+    QString label(int number) const { return control<QLabel>(QStringLiteral("Label%1").arg(number))->text(); }
+    QTimer *timer() const { return control<QTimer>("Timer1"); }
+    QPoint marker() const { return control<QLabel>("Picture1")->pos(); }
+    void click(const QString &button) { QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton); }
+    void type(const QString &box, const QString &text);
+
+    std::unique_ptr<Form1> m_window;
+    QList<std::shared_ptr<QSignalSpy>> m_textWrites; // changed, edited: pairs per box
+};
+
+QStringList TestForm1::labels() const
+{
+    QStringList texts;
+    for (int i = 1; i <= 9; ++i)
+        texts << label(i);
+    return texts;
+}
+
+// As a user does it: select what the box holds and type over it, the
+// Chinese through an input method.
+void TestForm1::type(const QString &box, const QString &text)
+{
+    QLineEdit *edit = control<QLineEdit>(box);
+    edit->setFocus();
+    QTest::keySequence(edit, QKeySequence::SelectAll);
+    QTest::keyClick(edit, Qt::Key_Delete);
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClick(edit, c.toLatin1());
+        } else {
+            QInputMethodEvent composed;
+            composed.setCommitString(c);
+            QApplication::sendEvent(edit, &composed);
+        }
+    }
+    QCOMPARE(edit->text(), text);
+}
+
+void TestForm1::init()
+{
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+    m_window = std::make_unique<Form1>();
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+
+    // The program never writes a text box: only typing may change one.
+    m_textWrites.clear();
+    for (int i = 1; i <= 7; ++i) {
+        auto *box = control<QLineEdit>(QStringLiteral("Text%1").arg(i));
+        m_textWrites << std::make_shared<QSignalSpy>(box, &QLineEdit::textChanged)
+                     << std::make_shared<QSignalSpy>(box, &QLineEdit::textEdited);
+    }
+}
+
+void TestForm1::cleanup()
+{
+    for (qsizetype i = 0; i < m_textWrites.size(); i += 2)
+        QCOMPARE(m_textWrites[i]->size(), m_textWrites[i + 1]->size());
+    m_textWrites.clear();
+    m_window.reset();
+}
+
+void TestForm1::startUp()
+{
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Torvane"));
+    QVERIFY(!m_window->windowIcon().isNull());
+    QCOMPARE(m_window->size(), QSize(737, 553));
+    QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
+    QCOMPARE(control<QGroupBox>("Frame1")->title(), QStringLiteral("地图"));
+    QCOMPARE(control<QGroupBox>("Frame2")->title(), QStringLiteral("数据"));
+    QCOMPARE(control<QGroupBox>("Frame3")->title(), QStringLiteral("操作"));
+    for (int i = 1; i <= 6; ++i)
+        QCOMPARE(control<QLineEdit>(QStringLiteral("Text%1").arg(i))->text(), QStringLiteral("0"));
+    QCOMPARE(control<QLineEdit>("Text7")->text(), QStringLiteral("20"));
+    QCOMPARE(labels(), initialLabels);
+    QCOMPARE(marker(), markerOrigin);
+    QVERIFY(!timer()->isActive());
+    QCOMPARE(timer()->timerType(), Qt::PreciseTimer);
+    QCOMPARE(m_window->findChildren<QPushButton *>().size(), 15);
+    QCOMPARE(m_window->findChildren<QLineEdit *>().size(), 7);
+}
+
+void TestForm1::layout_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("container");
+    QTest::addColumn<QRect>("geometry");
+
+    QTest::newRow("Frame1") << "Frame1" << "" << QRect(192, 8, 537, 537);
+    QTest::newRow("Frame2") << "Frame2" << "" << QRect(8, 8, 177, 129);
+    QTest::newRow("Frame3") << "Frame3" << "" << QRect(8, 144, 177, 289);
+    QTest::newRow("Label1") << "Label1" << "Frame2" << QRect(8, 16, 161, 17);
+    QTest::newRow("Label7") << "Label7" << "Frame2" << QRect(88, 64, 81, 17);
+    QTest::newRow("Label9") << "Label9" << "Frame2" << QRect(8, 96, 161, 25);
+    QTest::newRow("Command1") << "Command1" << "Frame3" << QRect(8, 16, 161, 41);
+    QTest::newRow("Command3") << "Command3" << "Frame3" << QRect(88, 56, 81, 33);
+    QTest::newRow("Command8") << "Command8" << "Frame3" << QRect(40, 96, 33, 33);
+    QTest::newRow("Command11") << "Command11" << "Frame3" << QRect(104, 160, 33, 33);
+    QTest::newRow("Label13") << "Label13" << "Frame3" << QRect(128, 200, 41, 17);
+    QTest::newRow("Text6") << "Text6" << "Frame3" << QRect(128, 248, 41, 18);
+    QTest::newRow("Command15") << "Command15" << "Frame3" << QRect(8, 264, 81, 17);
+    QTest::newRow("Text7") << "Text7" << "Frame3" << QRect(88, 264, 81, 18);
+    QTest::newRow("Picture1") << "Picture1" << "Frame1" << QRect(268, 268, 9, 9);
+}
+
+void TestForm1::layout()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, container);
+    QFETCH(QRect, geometry);
+
+    QWidget *widget = control<QWidget>(name);
+    QCOMPARE(widget->geometry(), geometry);
+    QCOMPARE(widget->parentWidget()->objectName(), container);
+}
+
+void TestForm1::keyboard()
+{
+    QApplication::setActiveWindow(m_window.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    control<QPushButton>("Command1")->setFocus();
+    const QStringList expected = {"Command1", "Command2", "Command3", "Command4", "Command5",
+                                  "Command6", "Command7", "Command8", "Command9", "Command10",
+                                  "Command11", "Command12", "Text1", "Text2", "Command13",
+                                  "Text3", "Text4", "Command14", "Text5", "Text6", "Command15",
+                                  "Text7", "Command1"};
+    QStringList visited{QApplication::focusWidget()->objectName()};
+    for (int i = 1; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, expected);
+
+    for (QWidget *widget : m_window->findChildren<QWidget *>()) {
+        if (qobject_cast<QLabel *>(widget) || qobject_cast<QGroupBox *>(widget))
+            QCOMPARE(widget->focusPolicy(), Qt::NoFocus);
+    }
+    for (QPushButton *button : m_window->findChildren<QPushButton *>()) {
+        QVERIFY(!button->isDefault() && !button->autoDefault());
+        QVERIFY(!button->text().contains(QLatin1Char('&')));
+    }
+}
+
+void TestForm1::accessibleNames()
+{
+    const auto name = [this](const QString &control) {
+        return QAccessible::queryAccessibleInterface(this->control<QWidget>(control))->text(QAccessible::Name);
+    };
+    QCOMPARE(name("Command8"), QStringLiteral("ax-1ay+1"));
+    QCOMPARE(name("Command12"), QStringLiteral("将坐标设置为"));
+    QCOMPARE(name("Text1"), QStringLiteral("坐标x"));
+    QCOMPARE(name("Text6"), QStringLiteral("加速度y"));
+    QCOMPARE(name("Text7"), QStringLiteral("TPS"));
+    QVERIFY(!name("Picture1").isEmpty());
+    click("Command5");
+    QCOMPARE(name("Label6"), QStringLiteral("加速度x: 1"));
+}
+
+void TestForm1::runJourney()
+{
+    click("Command5");
+    click("Command1");
+    QVERIFY(timer()->isActive());
+    QCOMPARE(timer()->interval(), 50);
+    QCOMPARE(label(9), QStringLiteral("当前状态:运行中"));
+    QTRY_VERIFY(label(8) != QStringLiteral("当前时间刻: 0") && label(8) != QStringLiteral("当前时间刻: 1")
+                && label(8) != QStringLiteral("当前时间刻: 2"));
+
+    click("Command1");
+    QVERIFY(!timer()->isActive());
+    QCOMPARE(label(9), QStringLiteral("当前状态:已暂停"));
+    const int n = label(8).section(QLatin1Char(':'), 1).toInt();
+    const int x = n * (n + 1) / 2;
+    QCOMPARE(label(2), QStringLiteral("坐标x: %1").arg(x));
+    QCOMPARE(label(4), QStringLiteral("速度x: %1").arg(n));
+    QCOMPARE(marker(), markerOrigin + QPoint(int(std::lround(x / 15.0)), 0));
+
+    const QStringList paused = labels();
+    QTest::qWait(120);
+    QCOMPARE(labels(), paused);
+}
+
+void TestForm1::directionPad_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("ax");
+    QTest::addColumn<QString>("ay");
+    QTest::addColumn<QString>("status");
+
+    QTest::newRow("Command4") << "Command4" << " 0" << " 1" << "ay+1";
+    QTest::newRow("Command5") << "Command5" << " 1" << " 0" << "ax+1";
+    QTest::newRow("Command6") << "Command6" << "-1" << " 0" << "ax-1";
+    QTest::newRow("Command7") << "Command7" << " 0" << "-1" << "ay-1";
+    QTest::newRow("Command8") << "Command8" << "-1" << " 1" << "ay+1 ax-1";
+    QTest::newRow("Command9") << "Command9" << " 1" << " 1" << "ay+1 ax+1";
+    QTest::newRow("Command10") << "Command10" << "-1" << "-1" << "ay-1 ax-1";
+    QTest::newRow("Command11") << "Command11" << " 1" << "-1" << "ay-1 ax+1";
+}
+
+void TestForm1::directionPad()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, ax);
+    QFETCH(QString, ay);
+    QFETCH(QString, status);
+
+    click(button);
+    QCOMPARE(label(6), "加速度x:" + ax);
+    QCOMPARE(label(7), "加速度y:" + ay);
+    QCOMPARE(label(9), "当前状态:" + status);
+    QCOMPARE(marker(), markerOrigin);
+}
+
+void TestForm1::typedPositionMovesMarker()
+{
+    type("Text1", "150.9");
+    type("Text2", "-300");
+    click("Command12");
+    QCOMPARE(label(2), QStringLiteral("坐标x: 150"));
+    QCOMPARE(label(3), QStringLiteral("坐标y:-300"));
+    QCOMPARE(label(9), QStringLiteral("当前状态:将坐标设置为x150.9y-300"));
+    QCOMPARE(marker(), markerOrigin + QPoint(10, 20));
+
+    type("Text3", " 10 ");
+    click("Command13");
+    QCOMPARE(label(4), QStringLiteral("速度x: 10"));
+    QCOMPARE(label(9), QStringLiteral("当前状态:将速度设置为x 10 y0"));
+
+    click("Command2");
+    QCOMPARE(marker(), markerOrigin);
+    QCOMPARE(label(4), QStringLiteral("速度x: 10"));
+    QCOMPARE(control<QLineEdit>("Text1")->text(), QStringLiteral("150.9"));
+}
+
+void TestForm1::badEntries_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("status");
+
+    QTest::newRow("tick rate not a number") << "Text7" << "快" << "Command15" << "TPS无效";
+    QTest::newRow("tick rate zero") << "Text7" << "0" << "Command15" << "TPS须大于0";
+    QTest::newRow("tick rate negative") << "Text7" << "-20" << "Command15" << "TPS须大于0";
+    QTest::newRow("tick rate empty") << "Text7" << "" << "Command15" << "TPS无效";
+    QTest::newRow("position y word") << "Text2" << "abc" << "Command12" << "坐标y无效";
+    QTest::newRow("velocity x infinity") << "Text3" << "inf" << "Command13" << "速度x无效";
+    QTest::newRow("acceleration y too large") << "Text6" << "1e999" << "Command14" << "加速度y无效";
+    QTest::newRow("full-width digits") << "Text5" << "１２" << "Command14" << "加速度x无效";
+}
+
+void TestForm1::badEntries()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    QFETCH(QString, button);
+    QFETCH(QString, status);
+
+    type("Text1", "7");
+    type("Text5", "3");
+    click("Command12");
+    click("Command14");
+    QStringList expected = labels();
+    expected[8] = "当前状态:" + status;
+
+    type(box, typed);
+    click(button);
+    QCOMPARE(labels(), expected);
+    QCOMPARE(control<QLineEdit>(box)->text(), typed);
+}
+
+void TestForm1::tickRateTakesEffectAtNextStart()
+{
+    click("Command1");
+    type("Text7", "10");
+    click("Command15");
+    QCOMPARE(label(1), QStringLiteral("TPS: 10"));
+    QCOMPARE(label(9), QStringLiteral("当前状态:运行中"));
+    QCOMPARE(timer()->interval(), 50);
+
+    click("Command1");
+    click("Command1");
+    QCOMPARE(timer()->interval(), 100);
+    QVERIFY(timer()->isActive());
+}
+
+void TestForm1::veryHighTickRateStillTicks()
+{
+    type("Text7", "2000");
+    click("Command15");
+    click("Command1");
+    QVERIFY(timer()->isActive());
+    QCOMPARE(timer()->interval(), 1);
+    QTRY_VERIFY(label(8) != QStringLiteral("当前时间刻: 0"));
+}
+
+void TestForm1::resetWhileRunning()
+{
+    type("Text7", "7.9");
+    click("Command15");
+    click("Command9");
+    click("Command1");
+    QTRY_VERIFY(label(8) != QStringLiteral("当前时间刻: 0"));
+
+    click("Command3");
+    QVERIFY(!timer()->isActive());
+    QStringList expected = initialLabels;
+    expected[8] = QStringLiteral("当前状态:已重置");
+    QCOMPARE(labels(), expected);
+    QCOMPARE(marker(), markerOrigin);
+    QCOMPARE(control<QLineEdit>("Text7")->text(), QStringLiteral("7.9"));
+
+    click("Command1");
+    QCOMPARE(timer()->interval(), 50);
+}
+
+void TestForm1::markerFarOutsideMap()
+{
+    const QRect map = control<QWidget>("Frame1")->rect();
+    for (const auto &[x, y] : {std::pair{"100000", "0"}, {"1e300", "-1e300"}, {"-1e300", "1e300"}}) {
+        type("Text1", x);
+        type("Text2", y);
+        click("Command12");
+        QVERIFY(!map.intersects(control<QWidget>("Picture1")->geometry()));
+        click("Command2");
+        QCOMPARE(marker(), markerOrigin);
+    }
+}
+
+void TestForm1::overflowPausesTicking()
+{
+    type("Text3", "1e308");
+    type("Text5", "1e308");
+    click("Command13");
+    click("Command14");
+    click("Command1");
+    QTRY_VERIFY(!timer()->isActive());
+    QCOMPARE(label(9), QStringLiteral("当前状态:数值溢出，已暂停"));
+    QCOMPARE(label(4), QStringLiteral("速度x: 1E+308"));
+    QCOMPARE(label(8), QStringLiteral("当前时间刻: 0"));
+}
+
+void TestForm1::inertClicks()
+{
+    const QStringList before = labels();
+    QWidget *operations = control<QWidget>("Frame3");
+    QTest::mouseClick(operations, Qt::LeftButton, {}, QPoint(72 + 16, 128 + 16)); // centre of the pad
+    QTest::mouseClick(control<QWidget>("Label2"), Qt::LeftButton);
+    QTest::mouseClick(control<QWidget>("Frame1"), Qt::LeftButton);
+    QTest::mouseClick(control<QWidget>("Picture1"), Qt::LeftButton);
+    QCOMPARE(labels(), before);
+    QCOMPARE(marker(), markerOrigin);
+}
+
+void TestForm1::closingWhileTicking()
+{
+    click("Command1");
+    QApplication::setQuitOnLastWindowClosed(true);
+    QTimer::singleShot(0, m_window.get(), &QWidget::close);
+    const int exitCode = QApplication::exec();
+    QApplication::setQuitOnLastWindowClosed(false);
+    QCOMPARE(exitCode, 0);
+    QVERIFY(m_window->isHidden());
+}
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    app.setQuitOnLastWindowClosed(false);
+    TestForm1 test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_form1.moc"

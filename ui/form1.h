@@ -1,0 +1,60 @@
+#pragma once
+
+#include "editingcommands.h"
+#include "intervaltimer.h"
+#include "motionstate.h"
+#include "runcontrol.h"
+
+#include <QWidget>
+
+#include <array>
+#include <string>
+
+class QLabel;
+class QLineEdit;
+class QTimer;
+
+// The program's one window: map, data and operation panels, and the tick
+// timer. Each handler runs one command on the motion state and ends with
+// one call of UpdateDisplay, the only code that writes to the screen.
+class Form1 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Form1(QWidget *parent = nullptr);
+
+private:
+    void createControls();
+    void connectHandlers();
+    void UpdateDisplay();
+
+    void Form_Load();
+    void Timer1_Timer();
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Command7_Click();
+    void Command8_Click();
+    void Command9_Click();
+    void Command10_Click();
+    void Command11_Click();
+    void Command12_Click();
+    void Command13_Click();
+    void Command14_Click();
+    void Command15_Click();
+
+    MotionState m_state;
+    QTimer *Timer1;
+    IntervalTimer m_tickTimer;
+    RunControl m_run;
+    EditingCommands m_edit;
+
+    std::array<QLabel *, 9> m_dataLabels{}; // Label1 … Label9
+    QLabel *Picture1 = nullptr;
+    QLineEdit *Text1 = nullptr, *Text2 = nullptr, *Text3 = nullptr, *Text4 = nullptr,
+              *Text5 = nullptr, *Text6 = nullptr, *Text7 = nullptr;
+};
