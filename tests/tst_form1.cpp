@@ -133,6 +133,10 @@ void TestForm1::startUp()
     QCOMPARE(control<QLineEdit>("Text7")->text(), QStringLiteral("20"));
     QCOMPARE(labels(), initialLabels);
     QCOMPARE(marker(), markerOrigin);
+    const QImage markerImage = control<QLabel>("Picture1")->grab().toImage();
+    QCOMPARE(markerImage.pixelColor(0, 0), QColor(0x25, 0x2F, 0x1E));
+    QCOMPARE(markerImage.pixelColor(7, 7), QColor(0x25, 0x2F, 0x1E));
+    QVERIFY(markerImage.pixelColor(8, 8) != QColor(0x25, 0x2F, 0x1E));
     QVERIFY(!timer()->isActive());
     QCOMPARE(timer()->timerType(), Qt::PreciseTimer);
     QCOMPARE(m_window->findChildren<QPushButton *>().size(), 15);

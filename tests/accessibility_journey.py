@@ -1,0 +1,99 @@
+"""Drives Torvane through the accessibility bus as a screen reader would:
+reads a label, presses a button, fills a text box; then closes the window
+as a window manager does and checks that the program ends cleanly and
+silently. Runs under Xvfb inside its own D-Bus session."""
+
+import os
+import subprocess
+import sys
+import time
+
+import pyatspi
+from Xlib import X, display, protocol
+
+TIMEOUT = 30
+
+
+def wait_for(what, find):
+    deadline = time.monotonic() + TIMEOUT
+    while time.monotonic() < deadline:
+        found = find()
+        if found:
+            return found
+        time.sleep(0.1)
+    sys.exit(f"timed out waiting for {what}")
+
+
+def application(pid):
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.get_process_id() == pid:
+            return app
+    return None
+
+
+def descendant(root, role, name_starts):
+    return pyatspi.findDescendant(
+        root, lambda node: node.getRole() == role and (node.name or "").startswith(name_starts))
+
+
+def label_text(app, prefix):
+    label = descendant(app, pyatspi.ROLE_LABEL, prefix)
+    return label.name if label else None
+
+
+def press(app, caption):
+    button = descendant(app, pyatspi.ROLE_PUSH_BUTTON, caption)
+    action = button.queryAction()
+    action.doAction(next(i for i in range(action.nActions) if action.getName(i) == "Press"))
+
+
+def close_window(title):
+    x = display.Display()
+    atoms = {name: x.intern_atom(name) for name in ("WM_PROTOCOLS", "WM_DELETE_WINDOW")}
+    for window in x.screen().root.query_tree().children:
+        if window.get_wm_name() == title:
+            event = protocol.event.ClientMessage(
+                window=window, client_type=atoms["WM_PROTOCOLS"],
+                data=(32, [atoms["WM_DELETE_WINDOW"], X.CurrentTime, 0, 0, 0]))
+            window.send_event(event, event_mask=X.NoEventMask)
+            x.flush()
+            return True
+    return False
+
+
+def main(program):
+    env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    torvane = subprocess.Popen([program], env=env, stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+    try:
+        app = wait_for("Torvane on the accessibility bus", lambda: application(torvane.pid))
+        wait_for("the status label", lambda: label_text(app, "当前状态:"))
+        assert label_text(app, "当前状态:") == "当前状态:就绪", label_text(app, "当前状态:")
+
+        press(app, "ax+1")
+        wait_for("the nudged acceleration", lambda: label_text(app, "加速度x:") == "加速度x: 1")
+
+        box = descendant(app, pyatspi.ROLE_TEXT, "坐标x")
+        assert box is not None, "no text box named 坐标x"
+        box.queryEditableText().setTextContents("150")
+        press(app, "将坐标设置为")
+        wait_for("the typed position", lambda: label_text(app, "坐标x:") == "坐标x: 150")
+        assert label_text(app, "当前状态:") == "当前状态:将坐标设置为x150y0"
+
+        marker = pyatspi.findDescendant(app, lambda node: node.name == "运动点标记")
+        assert marker is not None, "the marker has no accessible name"
+
+        press(app, "开始/暂停")
+        wait_for("ticking", lambda: label_text(app, "当前状态:") == "当前状态:运行中")
+
+        assert wait_for("the window to close", lambda: close_window("Torvane"))
+        out, err = torvane.communicate(timeout=TIMEOUT)
+    finally:
+        if torvane.poll() is None:
+            torvane.kill()
+    assert torvane.returncode == 0, f"exit code {torvane.returncode}"
+    assert not out and not err, f"printed: {out!r} {err!r}"
+    print("accessibility journey passed")
+
+
+if __name__ == "__main__":
+    main(sys.argv[1])
