@@ -5,6 +5,8 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setApplicationVersion(QStringLiteral(TORVANE_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral(TORVANE_APP_ID));
     Form1 window;
     window.show();
     return app.exec();

@@ -3,25 +3,11 @@ reads a label, presses a button, fills a text box; then closes the window
 as a window manager does and checks that the program ends cleanly and
 silently. Runs under Xvfb inside its own D-Bus session."""
 
-import os
-import subprocess
 import sys
-import time
 
 import pyatspi
-from Xlib import X, display, protocol
 
-TIMEOUT = 30
-
-
-def wait_for(what, find):
-    deadline = time.monotonic() + TIMEOUT
-    while time.monotonic() < deadline:
-        found = find()
-        if found:
-            return found
-        time.sleep(0.1)
-    sys.exit(f"timed out waiting for {what}")
+from desktop import close_window, finish, start, wait_for
 
 
 def application(pid):
@@ -47,23 +33,8 @@ def press(app, caption):
     action.doAction(next(i for i in range(action.nActions) if action.getName(i) == "Press"))
 
 
-def close_window(title):
-    x = display.Display()
-    atoms = {name: x.intern_atom(name) for name in ("WM_PROTOCOLS", "WM_DELETE_WINDOW")}
-    for window in x.screen().root.query_tree().children:
-        if window.get_wm_name() == title:
-            event = protocol.event.ClientMessage(
-                window=window, client_type=atoms["WM_PROTOCOLS"],
-                data=(32, [atoms["WM_DELETE_WINDOW"], X.CurrentTime, 0, 0, 0]))
-            window.send_event(event, event_mask=X.NoEventMask)
-            x.flush()
-            return True
-    return False
-
-
 def main(program):
-    env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-    torvane = subprocess.Popen([program], env=env, stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+    torvane = start(program)
     try:
         app = wait_for("Torvane on the accessibility bus", lambda: application(torvane.pid))
         wait_for("the status label", lambda: label_text(app, "当前状态:"))
@@ -84,14 +55,11 @@ def main(program):
 
         press(app, "开始/暂停")
         wait_for("ticking", lambda: label_text(app, "当前状态:") == "当前状态:运行中")
-
-        assert wait_for("the window to close", lambda: close_window("Torvane"))
-        out, err = torvane.communicate(timeout=TIMEOUT)
-    finally:
-        if torvane.poll() is None:
-            torvane.kill()
-    assert torvane.returncode == 0, f"exit code {torvane.returncode}"
-    assert not out and not err, f"printed: {out!r} {err!r}"
+        close_window()
+    except BaseException:
+        torvane.kill()
+        raise
+    finish(torvane)
     print("accessibility journey passed")
 
 

@@ -3,9 +3,9 @@
 #include "controllayout.h"
 #include "directionbutton.h"
 #include "displaycontent.h"
+#include "programicon.h"
 
 #include <QGroupBox>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -19,18 +19,6 @@
 #include <vector>
 
 namespace {
-
-#include "icons/torvane-16.xpm"
-#include "icons/torvane-32-2colours.xpm"
-#include "icons/torvane-32.xpm"
-
-QIcon programIcon()
-{
-    QIcon icon;
-    for (const char *const *image : {torvane_32, torvane_32_2colours, torvane_16})
-        icon.addPixmap(QPixmap(image));
-    return icon;
-}
 
 char localeDecimalSeparator()
 {

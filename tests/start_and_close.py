@@ -1,0 +1,11 @@
+"""Starts Torvane, waits for its window to show, closes it, and checks a
+clean, silent exit."""
+
+import sys
+
+from desktop import close_window, finish, start
+
+torvane = start(sys.argv[1])
+close_window()
+finish(torvane)
+print("the window showed and closed cleanly")

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QIcon>
+#include <QImage>
+#include <QList>
+
+// The program's icon: a tilted white window with a cyan title bar and a
+// grey shadow, at 32 × 32 in 16 colours and in 2 colours, and at 16 × 16.
+QList<QImage> programIconImages();
+QIcon programIcon();
