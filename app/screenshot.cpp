@@ -31,7 +31,7 @@ int main(int argc, char *argv[])
     click("Command9");
     click("Command15");
 
-    QObject::connect(window.findChild<QTimer *>("Timer1"), &QTimer::timeout, &window, [&] {
+    QObject::connect(window.findChild<SteadyTimer *>("Timer1"), &SteadyTimer::timeout, &window, [&] {
         if (window.findChild<QLabel *>("Label8")->text().endsWith(QLatin1String(" 60"))) {
             click("Command1");
             QTimer::singleShot(0, &app, &QApplication::quit);

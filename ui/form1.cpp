@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPixmap>
-#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -91,9 +90,8 @@ bool takesFocus(ControlLayout::Kind kind)
 
 Form1::Form1(QWidget *parent)
     : QWidget(parent)
-    , Timer1(new QTimer(this))
-    , m_tickTimer(*Timer1)
-    , m_run(m_state, m_tickTimer, localeDecimalSeparator())
+    , Timer1(new SteadyTimer(this))
+    , m_run(m_state, *Timer1, localeDecimalSeparator())
     , m_edit(m_state, localeDecimalSeparator())
 {
     QFont font(QStringLiteral("WenQuanYi Micro Hei"));
@@ -104,7 +102,6 @@ Form1::Form1(QWidget *parent)
     setFixedSize(toPixels(ControlLayout::windowWidth), toPixels(ControlLayout::windowHeight));
 
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setTimerType(Qt::PreciseTimer);
 
     createControls();
     connectHandlers();
@@ -155,7 +152,7 @@ void Form1::connectHandlers()
         const auto name = QStringLiteral("Command%1").arg(i + 1);
         connect(findChild<QPushButton *>(name), &QPushButton::clicked, this, clickHandlers[i]);
     }
-    connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+    connect(Timer1, &SteadyTimer::timeout, this, &Form1::Timer1_Timer);
 }
 
 void Form1::UpdateDisplay()

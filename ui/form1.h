@@ -1,9 +1,9 @@
 #pragma once
 
 #include "editingcommands.h"
-#include "intervaltimer.h"
 #include "motionstate.h"
 #include "runcontrol.h"
+#include "steadytimer.h"
 
 #include <QWidget>
 
@@ -12,7 +12,6 @@
 
 class QLabel;
 class QLineEdit;
-class QTimer;
 
 // The program's one window: map, data and operation panels, and the tick
 // timer. Each handler runs one command on the motion state and ends with
@@ -48,8 +47,7 @@ private:
     void Command15_Click();
 
     MotionState m_state;
-    QTimer *Timer1;
-    IntervalTimer m_tickTimer;
+    SteadyTimer *Timer1;
     RunControl m_run;
     EditingCommands m_edit;
 

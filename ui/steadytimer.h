@@ -1,0 +1,48 @@
+#pragma once
+
+#include "ticktimer.h"
+
+#include <QObject>
+#include <QTimer>
+
+#include <chrono>
+
+// The tick timer. It keeps absolute deadlines, each one interval after the
+// one before, so a late tick comes late instead of being lost and the rate
+// holds over time: a plain QTimer re-anchors at "now" after every overrun
+// and so falls short of 1000 ticks a second. One tick per timeout, on the
+// thread that owns the timer; interval 0 stops it. After a long stall (a
+// suspended machine, say) it starts afresh rather than replaying the gap.
+class SteadyTimer : public QObject, public TickTimer
+{
+    Q_OBJECT
+
+public:
+    explicit SteadyTimer(QObject *parent = nullptr);
+
+    void setInterval(int milliseconds) override;
+    int interval() const { return int(m_interval.count()); }
+    bool isActive() const { return m_interval.count() > 0; }
+
+    using Clock = std::chrono::steady_clock;
+
+    // How far behind its deadline a tick may fall before the timer gives up
+    // catching up and counts on from now.
+    static constexpr std::chrono::milliseconds maximumLag{250};
+
+    // The deadline after the one just reached, given the time it was reached.
+    static Clock::time_point nextDeadline(Clock::time_point reached, Clock::time_point now,
+                                          std::chrono::milliseconds interval);
+
+signals:
+    void timeout();
+
+private:
+
+    void fire();
+    void waitForDeadline();
+
+    QTimer m_wakeUp;
+    std::chrono::milliseconds m_interval{0};
+    Clock::time_point m_deadline;
+};
