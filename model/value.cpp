@@ -45,12 +45,23 @@ std::int64_t saturatedAdd(std::int64_t a, std::int64_t b)
     return std::clamp(a + b, -limit, limit);
 }
 
-std::string scientific(double magnitude)
+std::string scientificDigits(double magnitude, int precision)
 {
     char buffer[64];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                   std::chars_format::scientific, 14).ptr;
-    std::string text(buffer, end);
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, precision).ptr;
+    return std::string(buffer, end);
+}
+
+std::string scientific(double magnitude)
+{
+    std::string text = scientificDigits(magnitude, 14);
+    double shown = 0;
+    if (std::from_chars(text.data(), text.data() + text.size(), shown).ec == std::errc::result_out_of_range) {
+        // Rounded to 15 digits, the largest doubles would show a number no
+        // double can hold, which could not be typed back: cut instead.
+        const std::string longer = scientificDigits(magnitude, 16);
+        text = longer.substr(0, 16) + longer.substr(longer.find('e'));
+    }
     const auto e = text.find('e');
     std::string mantissa = text.substr(0, e);
     mantissa.erase(mantissa.find_last_not_of('0') + 1);
