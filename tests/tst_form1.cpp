@@ -6,6 +6,7 @@
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -431,6 +432,8 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
+    // The decimal point the boxes take follows the locale: the program's own.
+    QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
     TestForm1 test;
     return QTest::qExec(&test, argc, argv);
 }
