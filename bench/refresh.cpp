@@ -1,0 +1,69 @@
+#include "motionstate.h"
+#include "runcontrol.h"
+#include "steadytimer.h"
+#include "ticktimer.h"
+#include "windowdriver.h"
+
+#include <QApplication>
+#include <QTest>
+
+namespace {
+struct IdleTimer : TickTimer { void setInterval(int) override {} };
+}
+
+// What one tick costs: the model's step alone, the step with the window's
+// refresh, and with the repaint that the refresh leads to.
+class RefreshBenchmark : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void modelTick();
+    void tickWithRefresh();
+    void tickWithRefreshAndRepaint();
+};
+
+void RefreshBenchmark::modelTick()
+{
+    MotionState state;
+    IdleTimer timer;
+    RunControl run(state, timer);
+    run.initialise();
+    state.ax = Value::integer(1);
+    state.ay = Value::integer(-1);
+    QBENCHMARK {
+        run.tick();
+    }
+}
+
+void RefreshBenchmark::tickWithRefresh()
+{
+    WindowDriver driver;
+    driver.click("Command9");
+    QVERIFY(QTest::qWaitForWindowExposed(&driver.window()));
+    QBENCHMARK {
+        emit driver.timer().timeout();
+    }
+}
+
+void RefreshBenchmark::tickWithRefreshAndRepaint()
+{
+    WindowDriver driver;
+    driver.click("Command9");
+    QVERIFY(QTest::qWaitForWindowExposed(&driver.window()));
+    QBENCHMARK {
+        emit driver.timer().timeout();
+        QCoreApplication::processEvents();
+    }
+}
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    RefreshBenchmark benchmark;
+    return QTest::qExec(&benchmark, argc, argv);
+}
+
+#include "refresh.moc"

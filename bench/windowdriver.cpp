@@ -1,0 +1,31 @@
+#include "windowdriver.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+WindowDriver::WindowDriver()
+{
+    m_window.show();
+}
+
+SteadyTimer &WindowDriver::timer() const
+{
+    return *m_window.findChild<SteadyTimer *>(QStringLiteral("Timer1"));
+}
+
+void WindowDriver::type(const char *box, const QString &text)
+{
+    m_window.findChild<QLineEdit *>(box)->setText(text);
+}
+
+void WindowDriver::click(const char *button)
+{
+    m_window.findChild<QPushButton *>(button)->click();
+}
+
+long long WindowDriver::ticks() const
+{
+    const QString text = m_window.findChild<QLabel *>(QStringLiteral("Label8"))->text();
+    return text.section(QLatin1Char(':'), 1).trimmed().toLongLong();
+}

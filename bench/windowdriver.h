@@ -1,0 +1,24 @@
+#pragma once
+
+#include "form1.h"
+
+#include <QString>
+
+class SteadyTimer;
+
+// Works the real window as a user would, for the measurements: types into
+// its boxes, clicks its buttons, reads its tick counter.
+class WindowDriver
+{
+public:
+    WindowDriver();
+
+    Form1 &window() { return m_window; }
+    SteadyTimer &timer() const;
+    void type(const char *box, const QString &text);
+    void click(const char *button);
+    long long ticks() const;
+
+private:
+    Form1 m_window;
+};
