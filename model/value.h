@@ -33,6 +33,8 @@ private:
     Content m_content = std::int16_t{0};
 };
 
+// Exact arithmetic that widens Integer to Long to Double as results grow.
+// Add joins texts (a number by its display text); elsewhere a text counts as 0.
 Value Add(const Value &a, const Value &b);
 Value Subtract(const Value &a, const Value &b);
 Value Divide(const Value &a, const Value &b);
