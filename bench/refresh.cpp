@@ -5,6 +5,7 @@
 #include "windowdriver.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QTest>
 
 namespace {
@@ -12,7 +13,9 @@ struct IdleTimer : TickTimer { void setInterval(int) override {} };
 }
 
 // What one tick costs: the model's step alone, the step with the window's
-// refresh, and with the repaint that the refresh leads to.
+// refresh, the step as the running window pays for it (refresh and paced
+// repaints), and one painting of the whole data panel: more than a repaint,
+// which paints only what changed and comes at most once per screen frame.
 class RefreshBenchmark : public QObject
 {
     Q_OBJECT
@@ -21,6 +24,7 @@ private slots:
     void modelTick();
     void tickWithRefresh();
     void tickWithRefreshAndRepaint();
+    void paintingOfDataPanel();
 };
 
 void RefreshBenchmark::modelTick()
@@ -54,6 +58,19 @@ void RefreshBenchmark::tickWithRefreshAndRepaint()
     QBENCHMARK {
         emit driver.timer().timeout();
         QCoreApplication::processEvents();
+    }
+}
+
+void RefreshBenchmark::paintingOfDataPanel()
+{
+    WindowDriver driver;
+    driver.click("Command9");
+    QVERIFY(QTest::qWaitForWindowExposed(&driver.window()));
+    QWidget *data = driver.window().findChild<QWidget *>("Frame2");
+    QImage canvas(data->size(), QImage::Format_ARGB32_Premultiplied);
+    QBENCHMARK {
+        emit driver.timer().timeout();
+        data->render(&canvas);
     }
 }
 

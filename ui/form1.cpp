@@ -4,6 +4,7 @@
 #include "directionbutton.h"
 #include "displaycontent.h"
 #include "programicon.h"
+#include "repaintpacer.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -105,6 +106,7 @@ Form1::Form1(QWidget *parent)
 
     createControls();
     connectHandlers();
+    new RepaintPacer(this);
     Form_Load();
 }
 
