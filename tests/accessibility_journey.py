@@ -11,7 +11,11 @@ from desktop import close_window, finish, start, wait_for
 
 
 def application(pid):
-    for app in pyatspi.Registry.getDesktop(0):
+    # Asked afresh each time: a cached list of applications can miss one
+    # that joined the bus while the list was being read.
+    desktop = pyatspi.Registry.getDesktop(0)
+    desktop.clearCache()
+    for app in desktop:
         if app is not None and app.get_process_id() == pid:
             return app
     return None
@@ -36,7 +40,8 @@ def press(app, caption):
 def main(program):
     torvane = start(program)
     try:
-        app = wait_for("Torvane on the accessibility bus", lambda: application(torvane.pid))
+        app = wait_for("Torvane on the accessibility bus", lambda: application(torvane.pid),
+                       lambda: [(a.name, a.get_process_id()) for a in pyatspi.Registry.getDesktop(0) if a])
         wait_for("the status label", lambda: label_text(app, "当前状态:"))
         assert label_text(app, "当前状态:") == "当前状态:就绪", label_text(app, "当前状态:")
 

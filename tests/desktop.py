@@ -12,14 +12,14 @@ TIMEOUT = 30
 TITLE = "Torvane"
 
 
-def wait_for(what, find):
+def wait_for(what, find, describe=None):
     deadline = time.monotonic() + TIMEOUT
     while time.monotonic() < deadline:
         found = find()
         if found:
             return found
         time.sleep(0.1)
-    sys.exit(f"timed out waiting for {what}")
+    sys.exit(f"timed out waiting for {what}" + (f"; found {describe()}" if describe else ""))
 
 
 def start(program):
