@@ -1,4 +1,5 @@
 #include "programicon.h"
+#include "offscreenplatform.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -71,8 +72,7 @@ bool writeWindowsIcon(const QList<QImage> &images, const QString &path)
 // in a hicolor theme tree, and a Windows .ico.
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    useOffscreenPlatformUnlessSet();
     QGuiApplication app(argc, argv);
     if (argc != 3) {
         std::fprintf(stderr, "usage: torvane-icons OUTPUT-DIRECTORY ICON-NAME\n");

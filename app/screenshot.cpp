@@ -1,4 +1,5 @@
 #include "form1.h"
+#include "offscreenplatform.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -12,8 +13,7 @@
 // as the documentation shows it.
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    useOffscreenPlatformUnlessSet();
     QApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: torvane-screenshot OUTPUT.png\n");

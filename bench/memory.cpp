@@ -1,5 +1,6 @@
 #include "steadytimer.h"
 #include "windowdriver.h"
+#include "offscreenplatform.h"
 
 #include <QApplication>
 
@@ -26,8 +27,7 @@ long residentKiB()
 // off the map and its numbers widening from Integer to Long to Double.
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    useOffscreenPlatformUnlessSet();
     QApplication app(argc, argv);
     const long long ticks = argc > 1 ? std::atoll(argv[1]) : 1000000;
     const long long warmUp = std::min(ticks, 10000LL);

@@ -3,6 +3,7 @@
 #include "steadytimer.h"
 #include "ticktimer.h"
 #include "windowdriver.h"
+#include "offscreenplatform.h"
 
 #include <QApplication>
 #include <QImage>
@@ -76,8 +77,7 @@ void RefreshBenchmark::paintingOfDataPanel()
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    useOffscreenPlatformUnlessSet();
     QApplication app(argc, argv);
     RefreshBenchmark benchmark;
     return QTest::qExec(&benchmark, argc, argv);

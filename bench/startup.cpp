@@ -1,4 +1,5 @@
 #include "form1.h"
+#include "offscreenplatform.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -88,8 +89,7 @@ template<typename T> T median(std::vector<T> values)
 // started in turns; medians of RUNS runs each.
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    useOffscreenPlatformUnlessSet();
     if (argc == 3 && qstrcmp(argv[1], "--child") == 0)
         return child(argc, argv, qstrcmp(argv[2], "torvane") == 0);
 

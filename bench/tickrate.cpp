@@ -1,5 +1,6 @@
 #include "steadytimer.h"
 #include "windowdriver.h"
+#include "offscreenplatform.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -75,8 +76,7 @@ void measure(WindowDriver &driver, int rate, std::chrono::milliseconds stretch, 
 // it, so that a drift shows as a falling ratio.
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    useOffscreenPlatformUnlessSet();
     QApplication app(argc, argv);
     const auto seconds = [&](int index, double fallback) {
         return std::chrono::milliseconds(std::llround(1000 * (argc > index ? std::atof(argv[index]) : fallback)));

@@ -1,4 +1,5 @@
 #include "form1.h"
+#include "offscreenplatform.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -428,8 +429,7 @@ void TestForm1::closingWhileTicking()
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    useOffscreenPlatformUnlessSet();
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
     // The decimal point the boxes take follows the locale: the program's own.

@@ -1,5 +1,6 @@
 #include "form1.h"
 #include "repaintpacer.h"
+#include "offscreenplatform.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -71,8 +72,7 @@ void TestRepaintPacer::lastTickIsAlwaysPainted()
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    useOffscreenPlatformUnlessSet();
     QApplication app(argc, argv);
     TestRepaintPacer test;
     return QTest::qExec(&test, argc, argv);

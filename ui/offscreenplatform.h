@@ -1,0 +1,6 @@
+#pragma once
+
+// For the tools, tests and measurements that run the window without a
+// screen: Qt's offscreen platform, unless the environment names another.
+// Call before the QApplication is made.
+void useOffscreenPlatformUnlessSet();
