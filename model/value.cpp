@@ -35,8 +35,63 @@ Value numericSum(const Value &a, const Value &b, int sign)
     return widened(wholeContent(a) + sign * wholeContent(b), kind);
 }
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Unicode's White_Space characters.
+bool isWhiteSpace(char32_t c)
+{
+    return (c >= 0x09 && c <= 0x0D) || c == 0x20 || c == 0x85 || c == 0xA0 || c == 0x1680
+        || (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F
+        || c == 0x205F || c == 0x3000;
+}
+
+// The next code point of UTF-8 text, or U+FFFF for a malformed sequence.
+char32_t nextCodePoint(std::string_view text, std::size_t &i)
+{
+    const auto lead = static_cast<unsigned char>(text[i++]);
+    if (lead < 0x80)
+        return lead;
+    const int trailing = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC2 ? 1 : -1;
+    if (trailing < 0 || lead > 0xF4 || text.size() - i < std::size_t(trailing))
+        return 0xFFFF;
+    char32_t c = lead & (0x3F >> trailing);
+    for (int k = 0; k < trailing; ++k) {
+        const auto next = static_cast<unsigned char>(text[i++]);
+        if ((next & 0xC0) != 0x80)
+            return 0xFFFF;
+        c = (c << 6) | (next & 0x3F);
+    }
+    return c;
+}
+
+// Typed text as the ASCII a number is read from. Input methods in
+// full-width mode type U+FF01 … U+FF5E for the ASCII characters (what
+// compatibility normalisation maps them back to), and pasted text brings
+// the minus sign U+2212 and white space of any kind; blanks are kept only
+// to be refused inside a number. Any other character cannot be part of a
+// number, so the text is refused.
+std::optional<std::string> asciiForm(std::string_view text)
+{
+    std::string ascii;
+    ascii.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const char32_t c = nextCodePoint(text, i);
+        if (isWhiteSpace(c))
+            ascii += ' ';
+        else if (c < 0x80)
+            ascii += char(c);
+        else if (c >= 0xFF01 && c <= 0xFF5E)
+            ascii += char(c - 0xFEE0);
+        else if (c == 0x2212)
+            ascii += '-';
+        else
+            return std::nullopt;
+    }
+    const auto first = ascii.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return std::string();
+    return ascii.substr(first, ascii.find_last_not_of(' ') + 1 - first);
+}
 
 // Saturating, so that absurd exponents still classify as huge or tiny.
 std::int64_t saturatedAdd(std::int64_t a, std::int64_t b)
@@ -98,6 +153,13 @@ double Value::toDouble() const
     return 0.0;
 }
 
+bool Value::sharesTextWith(const Value &other) const
+{
+    const auto *mine = std::get_if<SharedText>(&m_content);
+    const auto *theirs = std::get_if<SharedText>(&other.m_content);
+    return mine && theirs && mine->text == theirs->text;
+}
+
 Value Add(const Value &a, const Value &b)
 {
     if (a.kind() == Kind::String || b.kind() == Kind::String)
@@ -120,12 +182,12 @@ bool IsZero(const Value &a)
     return a.toDouble() == 0.0;
 }
 
-std::optional<Value> FromText(std::string_view text, char decimalSeparator)
+std::optional<Value> FromText(std::string_view typed, char decimalSeparator)
 {
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
+    const std::optional<std::string> ascii = asciiForm(typed);
+    if (!ascii)
+        return std::nullopt;
+    const std::string_view text = *ascii;
 
     std::size_t i = 0;
     const bool negative = i < text.size() && text[i] == '-';
@@ -214,6 +276,8 @@ std::string DisplayText(const Value &a)
     const double d = a.toDouble();
     if (std::isnan(d))
         return " NaN";
+    if (std::isinf(d))
+        return d < 0 ? "-Infinity" : " Infinity";
     return (d < 0 ? "-" : " ") + formatMagnitude(std::fabs(d));
 }
 

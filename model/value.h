@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,17 +18,28 @@ public:
     static Value integer(std::int16_t n) { return Value(n); }
     static Value longInteger(std::int32_t n) { return Value(n); }
     static Value real(double d) { return Value(d); }
-    static Value text(std::string s) { return Value(std::move(s)); }
+    static Value text(std::string s) { return Value(SharedText{std::make_shared<const std::string>(std::move(s))}); }
 
     Kind kind() const { return static_cast<Kind>(m_content.index()); }
     bool isNumber() const { return kind() != Kind::String; }
     double toDouble() const;
-    const std::string &toText() const { return std::get<std::string>(m_content); }
+    const std::string &toText() const { return *std::get<SharedText>(m_content).text; }
+
+    // Whether both hold the very same text, not merely an equal one: a
+    // cheap test that a text shown before has not been replaced since.
+    bool sharesTextWith(const Value &other) const;
 
     friend bool operator==(const Value &, const Value &) = default;
 
 private:
-    using Content = std::variant<std::int16_t, std::int32_t, double, std::string>;
+    // Copies of a text share it: a status may repeat a pasted entry of any
+    // length, and the state is copied on every tick.
+    struct SharedText
+    {
+        std::shared_ptr<const std::string> text;
+        bool operator==(const SharedText &other) const { return *text == *other.text; }
+    };
+    using Content = std::variant<std::int16_t, std::int32_t, double, SharedText>;
     explicit Value(Content content) : m_content(std::move(content)) {}
 
     Content m_content = std::int16_t{0};
@@ -40,8 +52,10 @@ Value Subtract(const Value &a, const Value &b);
 Value Divide(const Value &a, const Value &b);
 bool IsZero(const Value &a);
 
-// Typed text to a whole Double, rounded towards minus infinity. Empty
-// optional for anything that is not a finite decimal number.
+// Typed UTF-8 text to a whole Double, rounded towards minus infinity.
+// Full-width forms, the minus sign U+2212 and surrounding white space of
+// any kind are taken as their ASCII counterparts. Empty optional for
+// anything that is not a finite decimal number.
 std::optional<Value> FromText(std::string_view text, char decimalSeparator = '.');
 
 std::string DisplayText(const Value &a);

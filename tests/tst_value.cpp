@@ -104,6 +104,12 @@ void TestValue::fromTextRoundsDown_data()
     QTest::newRow("negative underflow") << "-1e-400" << '.' << -1.0;
     QTest::newRow("comma locale") << "3,7" << ',' << 3.0;
     QTest::newRow("largest double") << "1.7976931348623157e308" << '.' << DBL_MAX;
+    QTest::newRow("full-width digits") << "１２" << '.' << 12.0;
+    QTest::newRow("full-width sign, point, exponent") << "－１２．５Ｅ＋１" << '.' << -125.0;
+    QTest::newRow("full-width comma in comma locale") << "３，７" << ',' << 3.0;
+    QTest::newRow("minus sign U+2212") << "\u22120.5" << '.' << -1.0;
+    QTest::newRow("ideographic space, line break") << "\u30007\r\n" << '.' << 7.0;
+    QTest::newRow("no-break space") << "\u00A07" << '.' << 7.0;
 }
 
 void TestValue::fromTextRoundsDown()
@@ -142,7 +148,12 @@ void TestValue::fromTextRejects_data()
     QTest::newRow("absurd exponent") << "1e99999999999999999999999" << '.';
     QTest::newRow("other locale's separator") << "1,5" << '.';
     QTest::newRow("point in comma locale") << "1.5" << ',';
-    QTest::newRow("full-width digits") << "１２" << '.';
+    QTest::newRow("full-width mixed with a letter") << "１２a" << '.';
+    QTest::newRow("full-width grouping") << "１，０００" << '.';
+    QTest::newRow("Chinese numerals") << "一二" << '.';
+    QTest::newRow("superscript digit") << "\u00B2" << '.';
+    QTest::newRow("ideographic space inside") << "1\u30002" << '.';
+    QTest::newRow("two minus signs") << "\u2212-1" << '.';
 }
 
 void TestValue::fromTextRejects()
@@ -168,6 +179,8 @@ void TestValue::displayText_data()
     QTest::newRow("large negative") << Value::real(-1e300) << "-1E+300";
     QTest::newRow("largest double, cut so it reads back") << Value::real(DBL_MAX) << " 1.79769313486231E+308";
     QTest::newRow("fraction") << Value::real(1000.0 / 7) << " 142.857142857143";
+    QTest::newRow("infinity") << Value::real(HUGE_VAL) << " Infinity";
+    QTest::newRow("negative infinity") << Value::real(-HUGE_VAL) << "-Infinity";
 }
 
 void TestValue::displayText()

@@ -1,8 +1,10 @@
 #include "value.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 
 namespace {
@@ -38,6 +40,40 @@ void checkTyped(std::string_view text, char separator)
     check(number <= 0 || interval >= 0);
 }
 
+void appendUtf8(std::string &out, char32_t c)
+{
+    if (c < 0x80) {
+        out += char(c);
+    } else if (c < 0x800) {
+        out += char(0xC0 | (c >> 6));
+        out += char(0x80 | (c & 0x3F));
+    } else {
+        out += char(0xE0 | (c >> 12));
+        out += char(0x80 | ((c >> 6) & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    }
+}
+
+// An input method in full-width mode or a paste types the same number in
+// other characters: full-width forms, the minus sign U+2212, white space
+// around it. Each must read as the plain ASCII does, or be refused as it is.
+void checkOtherForms(std::string_view text, char separator)
+{
+    const std::optional<Value> plain = FromText(text, separator);
+    std::string fullWidth, minusSign;
+    for (const char c : text) {
+        const auto code = static_cast<unsigned char>(c);
+        appendUtf8(fullWidth, code > 0x20 && code < 0x7F ? char32_t(code + 0xFEE0) : code);
+        appendUtf8(minusSign, c == '-' ? char32_t(0x2212) : code);
+    }
+    const std::string spaced = "\u3000\t" + std::string(text) + "\r\n";
+    for (const std::string &other : {fullWidth, minusSign, spaced}) {
+        const std::optional<Value> read = FromText(other, separator);
+        check(read.has_value() == plain.has_value());
+        check(!read || *read == *plain);
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -45,5 +81,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string_view text(reinterpret_cast<const char *>(data), size);
     checkTyped(text, '.');
     checkTyped(text, ',');
+    if (size < 4096 && std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; })) {
+        checkOtherForms(text, '.');
+        checkOtherForms(text, ',');
+    }
     return 0;
 }
