@@ -8,13 +8,32 @@ const std::array<const char *, 9> DisplayContent::labelPrefixes = {
 
 DisplayContent DisplayContent::of(const MotionState &state)
 {
-    const Value origin = Value::integer(originTwips);
     DisplayContent content;
-    content.markerLeft = ToSingle(Add(origin, state.x));
-    content.markerTop = ToSingle(Subtract(origin, state.y));
-    const Value *shown[] = {&state.tps, &state.x, &state.y, &state.vx, &state.vy,
-                            &state.ax, &state.ay, &state.t, &state.zt};
-    for (std::size_t i = 0; i < content.labels.size(); ++i)
-        content.labels[i] = labelPrefixes[i] + DisplayText(*shown[i]);
+    content.refresh(state);
     return content;
+}
+
+std::bitset<9> DisplayContent::refresh(const MotionState &state)
+{
+    const Value origin = Value::integer(originTwips);
+    markerLeft = ToSingle(Add(origin, state.x));
+    markerTop = ToSingle(Subtract(origin, state.y));
+
+    std::bitset<9> changed;
+    const auto show = [&](std::size_t i, const Value &value) {
+        std::string text = labelPrefixes[i] + DisplayText(value);
+        if (text != labels[i]) {
+            labels[i] = std::move(text);
+            changed.set(i);
+        }
+    };
+    const Value *numbers[] = {&state.tps, &state.x, &state.y, &state.vx, &state.vy,
+                              &state.ax, &state.ay, &state.t};
+    for (std::size_t i = 0; i < std::size(numbers); ++i)
+        show(i, *numbers[i]);
+    if (!state.zt.sharesTextWith(m_shownStatus)) {
+        m_shownStatus = state.zt;
+        show(8, state.zt);
+    }
+    return changed;
 }

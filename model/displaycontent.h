@@ -1,6 +1,9 @@
 #pragma once
 
+#include "value.h"
+
 #include <array>
+#include <bitset>
 #include <string>
 
 struct MotionState;
@@ -17,4 +20,12 @@ struct DisplayContent
 
     static const std::array<const char *, 9> labelPrefixes;
     static DisplayContent of(const MotionState &state);
+
+    // Brings the texts and the marker up to the state and tells which
+    // labels' texts changed. A status that is still the one shown is not
+    // copied again, however long the entry it repeats.
+    std::bitset<9> refresh(const MotionState &state);
+
+private:
+    Value m_shownStatus;
 };

@@ -1,3 +1,4 @@
+#include "datalabel.h"
 #include "form1.h"
 #include "offscreenplatform.h"
 
@@ -49,6 +50,8 @@ private slots:
     void overflowPausesTicking();
     void inertClicks();
     void closingWhileTicking();
+    void captionsThatDoNotFit();
+    void commaLocale();
 
 private:
     template<class T> T *control(const QString &name) const
@@ -286,9 +289,11 @@ void TestForm1::typedPositionMovesMarker()
     QCOMPARE(marker(), markerOrigin + QPoint(10, 20));
 
     type("Text3", " 10 ");
+    type("Text4", "－２０");
     click("Command13");
     QCOMPARE(label(4), QStringLiteral("速度x: 10"));
-    QCOMPARE(label(9), QStringLiteral("当前状态:将速度设置为x 10 y0"));
+    QCOMPARE(label(5), QStringLiteral("速度y:-20"));
+    QCOMPARE(label(9), QStringLiteral("当前状态:将速度设置为x 10 y－２０"));
 
     click("Command2");
     QCOMPARE(marker(), markerOrigin);
@@ -310,7 +315,7 @@ void TestForm1::badEntries_data()
     QTest::newRow("position y word") << "Text2" << "abc" << "Command12" << "坐标y无效";
     QTest::newRow("velocity x infinity") << "Text3" << "inf" << "Command13" << "速度x无效";
     QTest::newRow("acceleration y too large") << "Text6" << "1e999" << "Command14" << "加速度y无效";
-    QTest::newRow("full-width digits") << "Text5" << "１２" << "Command14" << "加速度x无效";
+    QTest::newRow("full-width digits and a letter") << "Text5" << "１２a" << "Command14" << "加速度x无效";
 }
 
 void TestForm1::badEntries()
@@ -416,15 +421,83 @@ void TestForm1::inertClicks()
     QCOMPARE(marker(), markerOrigin);
 }
 
+// The window closes while ticking fast: the event loop ends, by the close
+// and not by the fallback, and no tick runs after the close.
 void TestForm1::closingWhileTicking()
 {
+    type("Text7", "1000");
+    click("Command15");
     click("Command1");
+    QTRY_VERIFY(label(8) != QStringLiteral("当前时间刻: 0"));
+    QString ticksAtClose;
+    QTimer::singleShot(10, m_window.get(), [&] {
+        ticksAtClose = label(8);
+        m_window->close();
+    });
+    QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
     QApplication::setQuitOnLastWindowClosed(true);
-    QTimer::singleShot(0, m_window.get(), &QWidget::close);
     const int exitCode = QApplication::exec();
     QApplication::setQuitOnLastWindowClosed(false);
     QCOMPARE(exitCode, 0);
     QVERIFY(m_window->isHidden());
+    QTest::qWait(50);
+    QCOMPARE(label(8), ticksAtClose);
+}
+
+// A caption too wide for its label is drawn with "…" and shows whole as
+// the tool tip; the status wraps onto its second line first. The tool tip
+// goes again once the caption fits.
+void TestForm1::captionsThatDoNotFit()
+{
+    auto *x = control<DataLabel>("Label2");
+    auto *status = control<DataLabel>("Label9");
+
+    type("Text1", "12345678");
+    click("Command12");
+    QCOMPARE(x->text(), QStringLiteral("坐标x: 12345678"));
+    QVERIFY(x->isElided());
+    QCOMPARE(x->shownLines().size(), 1);
+    QVERIFY(x->shownLines().front().endsWith(QChar(0x2026)));
+    QCOMPARE(x->toolTip(), x->text());
+    QVERIFY(!status->isElided());
+    QCOMPARE(status->shownLines().size(), 2);
+    QCOMPARE(status->shownLines().join(QString()), status->text());
+    QVERIFY(status->toolTip().isEmpty());
+
+    type("Text1", "1." + QString(100, '0'));
+    click("Command12");
+    QVERIFY(status->isElided());
+    QCOMPARE(status->shownLines().size(), 2);
+    QVERIFY(status->shownLines().back().endsWith(QChar(0x2026)));
+    QCOMPARE(status->toolTip(), status->text());
+    for (const QString &line : status->shownLines())
+        QVERIFY(status->fontMetrics().horizontalAdvance(line) <= status->width());
+    QVERIFY(status->fontMetrics().height() * 2 <= status->height() + 4);
+
+    type("Text1", "5");
+    click("Command12");
+    QVERIFY(!x->isElided());
+    QVERIFY(x->toolTip().isEmpty());
+    QCOMPARE(status->shownLines(), QStringList{status->text()});
+    QVERIFY(status->toolTip().isEmpty());
+}
+
+// Typed numbers take the locale's decimal separator and only that one.
+void TestForm1::commaLocale()
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    m_window = std::make_unique<Form1>();
+    QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+
+    type("Text1", "1,5");
+    click("Command12");
+    QCOMPARE(label(2), QStringLiteral("坐标x: 1"));
+    type("Text1", "1.5");
+    click("Command12");
+    QCOMPARE(label(2), QStringLiteral("坐标x: 1"));
+    QCOMPARE(label(9), QStringLiteral("当前状态:坐标x无效"));
 }
 
 int main(int argc, char *argv[])

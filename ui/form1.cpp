@@ -1,11 +1,14 @@
 #include "form1.h"
 
+#include "accessibilitypacer.h"
 #include "controllayout.h"
+#include "datalabel.h"
 #include "directionbutton.h"
-#include "displaycontent.h"
+#include "framestyle.h"
 #include "programicon.h"
 #include "repaintpacer.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -51,17 +54,31 @@ QPixmap markerImage()
     return image;
 }
 
-QWidget *createControl(const ControlLayout &control, QWidget *container)
+// A label as tall as two lines of the window's font wraps onto a second
+// line, in a font just small enough for both lines to fit its box.
+DataLabel *createLabel(const QString &caption, int height, QWidget *container)
+{
+    const int lines = std::max(1, height / container->font().pixelSize());
+    auto *label = new DataLabel(caption, lines, container);
+    if (lines > 1) {
+        QFont font = container->font();
+        font.setPixelSize(height / lines - 1);
+        label->setFont(font);
+    }
+    return label;
+}
+
+QWidget *createControl(const ControlLayout &control, QWidget *container, QStyle *frameStyle)
 {
     const QString caption = QString::fromUtf8(control.caption ? control.caption : "");
     switch (control.kind) {
-    case ControlLayout::Kind::Frame:
-        return new QGroupBox(caption, container);
-    case ControlLayout::Kind::Label: {
-        auto *label = new QLabel(caption, container);
-        label->setTextFormat(Qt::PlainText);
-        return label;
+    case ControlLayout::Kind::Frame: {
+        auto *frame = new QGroupBox(caption, container);
+        frame->setStyle(frameStyle);
+        return frame;
     }
+    case ControlLayout::Kind::Label:
+        return createLabel(caption, toPixels(control.height), container);
     case ControlLayout::Kind::TextBox: {
         auto *box = new QLineEdit(caption, container);
         box->setMaxLength(std::numeric_limits<int>::max());
@@ -104,9 +121,12 @@ Form1::Form1(QWidget *parent)
 
     Timer1->setObjectName(QStringLiteral("Timer1"));
 
+    m_frameStyle = new FrameStyle(QApplication::style()->name());
+    m_frameStyle->setParent(this);
     createControls();
     connectHandlers();
-    new RepaintPacer(this);
+    m_repaintPacer = new RepaintPacer(this, {findChild<QWidget *>("Frame1"), findChild<QWidget *>("Frame2")});
+    new AccessibilityPacer(this, {m_dataLabels.begin(), m_dataLabels.end()});
     Form_Load();
 }
 
@@ -116,10 +136,10 @@ void Form1::createControls()
     std::vector<const ControlLayout *> focusOrder;
     for (const ControlLayout &control : ControlLayout::table()) {
         QWidget *container = control.container ? controls.at(control.container) : this;
-        QWidget *widget = createControl(control, container);
+        QWidget *widget = createControl(control, container, m_frameStyle);
         widget->setObjectName(QString::fromUtf8(control.name));
-        widget->setGeometry(toPixels(control.left), toPixels(control.top),
-                            toPixels(control.width), toPixels(control.height));
+        widget->move(toPixels(control.left), toPixels(control.top));
+        widget->setFixedSize(toPixels(control.width), toPixels(control.height));
         if (control.description)
             widget->setAccessibleName(QString::fromUtf8(control.description));
         controls[control.name] = widget;
@@ -133,7 +153,7 @@ void Form1::createControls()
         setTabOrder(controls.at(focusOrder[i - 1]->name), controls.at(focusOrder[i]->name));
 
     for (std::size_t i = 0; i < m_dataLabels.size(); ++i)
-        m_dataLabels[i] = static_cast<QLabel *>(controls.at("Label" + std::to_string(i + 1)));
+        m_dataLabels[i] = static_cast<DataLabel *>(controls.at("Label" + std::to_string(i + 1)));
     Picture1 = static_cast<QLabel *>(controls.at("Picture1"));
     QLineEdit **boxes[] = {&Text1, &Text2, &Text3, &Text4, &Text5, &Text6, &Text7};
     for (std::size_t i = 0; i < std::size(boxes); ++i)
@@ -157,12 +177,26 @@ void Form1::connectHandlers()
     connect(Timer1, &SteadyTimer::timeout, this, &Form1::Timer1_Timer);
 }
 
+// No handler runs at the close, but a running timer stops with the window:
+// no tick may come between the close and the end of the program.
+void Form1::closeEvent(QCloseEvent *event)
+{
+    Timer1->setInterval(0);
+    QWidget::closeEvent(event);
+}
+
+// Every label is set each time; a caption that has not changed is not
+// converted again, so a long status costs nothing on the ticks after it.
 void Form1::UpdateDisplay()
 {
-    const DisplayContent shown = DisplayContent::of(m_state);
-    Picture1->move(markerPixels(shown.markerLeft), markerPixels(shown.markerTop));
-    for (std::size_t i = 0; i < m_dataLabels.size(); ++i)
-        m_dataLabels[i]->setText(QString::fromStdString(shown.labels[i]));
+    m_repaintPacer->aboutToChange();
+    const std::bitset<9> changed = m_shown.refresh(m_state);
+    Picture1->move(markerPixels(m_shown.markerLeft), markerPixels(m_shown.markerTop));
+    for (std::size_t i = 0; i < m_dataLabels.size(); ++i) {
+        if (changed[i])
+            m_captions[i] = QString::fromStdString(m_shown.labels[i]);
+        m_dataLabels[i]->setText(m_captions[i]);
+    }
 }
 
 void Form1::Form_Load() { m_run.initialise(); UpdateDisplay(); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "displaycontent.h"
 #include "editingcommands.h"
 #include "motionstate.h"
 #include "runcontrol.h"
@@ -10,8 +11,11 @@
 #include <array>
 #include <string>
 
+class DataLabel;
+class FrameStyle;
 class QLabel;
 class QLineEdit;
+class RepaintPacer;
 
 // The program's one window: map, data and operation panels, and the tick
 // timer. Each handler runs one command on the motion state and ends with
@@ -22,6 +26,9 @@ class Form1 : public QWidget
 
 public:
     explicit Form1(QWidget *parent = nullptr);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void createControls();
@@ -51,7 +58,12 @@ private:
     RunControl m_run;
     EditingCommands m_edit;
 
-    std::array<QLabel *, 9> m_dataLabels{}; // Label1 … Label9
+    DisplayContent m_shown;
+    std::array<QString, 9> m_captions;
+    RepaintPacer *m_repaintPacer = nullptr;
+    FrameStyle *m_frameStyle = nullptr;
+
+    std::array<DataLabel *, 9> m_dataLabels{}; // Label1 … Label9
     QLabel *Picture1 = nullptr;
     QLineEdit *Text1 = nullptr, *Text2 = nullptr, *Text3 = nullptr, *Text4 = nullptr,
               *Text5 = nullptr, *Text6 = nullptr, *Text7 = nullptr;

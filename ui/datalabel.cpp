@@ -1,0 +1,111 @@
+#include "datalabel.h"
+
+#include <QEvent>
+#include <QPainter>
+#include <QTextLayout>
+
+namespace {
+
+// No character is narrower than a pixel, so no more than this can show.
+QString visiblePart(const QString &caption, int characters)
+{
+    QString part = caption.left(characters);
+    if (!part.isEmpty() && part.back().isHighSurrogate())
+        part.chop(1);
+    for (QChar &c : part) {
+        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            c = QLatin1Char(' ');
+    }
+    return part;
+}
+
+constexpr int longestToolTip = 1000;
+
+} // namespace
+
+DataLabel::DataLabel(const QString &caption, int lines, QWidget *parent)
+    : QLabel(caption, parent)
+    , m_lines(lines)
+{
+    setTextFormat(Qt::PlainText);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void DataLabel::setText(const QString &caption)
+{
+    const QString current = text();
+    if (caption.isSharedWith(current) || caption == current)
+        return;
+    QLabel::setText(caption);
+    layOutCaption();
+}
+
+// Lines sit a fixed pitch apart so that all of them fit the box's height.
+int DataLabel::linePitch() const
+{
+    return std::min(fontMetrics().lineSpacing(), height() / std::max(m_lines, 1));
+}
+
+void DataLabel::layOutCaption()
+{
+    const QString caption = text();
+    const int width = std::max(contentsRect().width(), 1);
+    const QString shown = visiblePart(caption, m_lines * width);
+    const QFontMetrics metrics = fontMetrics();
+
+    m_shownLines.clear();
+    bool elided = shown.size() < caption.size();
+    if (!elided && metrics.horizontalAdvance(shown) <= width) {
+        m_shownLines << shown;
+    } else {
+        QTextLayout layout(shown, font());
+        QTextOption option;
+        option.setWrapMode(m_lines > 1 ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        int start = 0;
+        while (start < shown.size() && m_shownLines.size() < m_lines - 1) {
+            QTextLine line = layout.createLine();
+            line.setLineWidth(width);
+            m_shownLines << shown.mid(start, line.textLength());
+            start += line.textLength();
+        }
+        layout.endLayout();
+        const QString rest = shown.mid(start);
+        const QString last = metrics.elidedText(rest, Qt::ElideRight, width);
+        elided = elided || last != rest;
+        if (elided && !last.endsWith(QChar(0x2026)))
+            m_shownLines << metrics.elidedText(rest + QChar(0x2026) + QChar(0x2026), Qt::ElideRight, width);
+        else
+            m_shownLines << last;
+    }
+    if (elided != m_elided || elided) {
+        m_elided = elided;
+        setToolTip(!elided ? QString()
+                   : caption.size() <= longestToolTip ? caption
+                                                      : caption.left(longestToolTip) + QChar(0x2026));
+    }
+}
+
+void DataLabel::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setPen(palette().color(foregroundRole()));
+    const QRect box = contentsRect();
+    const int ascent = fontMetrics().ascent();
+    for (qsizetype i = 0; i < m_shownLines.size(); ++i)
+        painter.drawText(box.left(), box.top() + ascent + int(i) * linePitch(), m_shownLines[i]);
+}
+
+void DataLabel::resizeEvent(QResizeEvent *event)
+{
+    QLabel::resizeEvent(event);
+    layOutCaption();
+}
+
+void DataLabel::changeEvent(QEvent *event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        layOutCaption();
+}

@@ -1,0 +1,39 @@
+#include "framegate.h"
+
+#include <QScreen>
+#include <QWidget>
+
+#include <chrono>
+
+FrameGate::FrameGate(QWidget *onScreen, QObject *parent)
+    : QObject(parent)
+    , m_onScreen(onScreen)
+{
+    m_frameEnd.setSingleShot(true);
+    m_frameEnd.setTimerType(Qt::PreciseTimer);
+    connect(&m_frameEnd, &QTimer::timeout, this, [this] {
+        m_sinceLastPass.start();
+        emit frameEnded();
+    });
+}
+
+qint64 FrameGate::frameNanoseconds() const
+{
+    const QScreen *screen = m_onScreen->screen();
+    const qreal rate = screen && screen->refreshRate() >= 1 ? screen->refreshRate() : 60;
+    return qint64(1e9 / rate);
+}
+
+bool FrameGate::tryPass()
+{
+    const qint64 frame = frameNanoseconds();
+    const qint64 since = m_sinceLastPass.isValid() ? m_sinceLastPass.nsecsElapsed() : frame;
+    if (since >= frame) {
+        m_frameEnd.stop();
+        m_sinceLastPass.start();
+        return true;
+    }
+    if (!m_frameEnd.isActive())
+        m_frameEnd.start(std::chrono::ceil<std::chrono::milliseconds>(std::chrono::nanoseconds(frame - since)));
+    return false;
+}
