@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -40,11 +41,14 @@ void printHeader()
 // for each consecutive stretch: ticks counted by the window's own counter,
 // over the monotonic time from the start (or the stretch's first tick) to
 // the stretch's last tick, against what the timer's interval promises.
-void measure(WindowDriver &driver, int rate, std::chrono::milliseconds stretch, int stretches)
+void measure(WindowDriver &driver, int rate, std::chrono::milliseconds stretch, int stretches,
+             const std::function<void()> &prepare = {})
 {
     driver.click("Command3");
     driver.type("Text7", QString::number(rate));
     driver.click("Command15");
+    if (prepare)
+        prepare();
     Clock::time_point lastTick;
     const auto stamp = QObject::connect(&driver.timer(), &SteadyTimer::timeout, [&] { lastTick = Clock::now(); });
     auto from = Clock::now();
@@ -86,6 +90,22 @@ int main(int argc, char *argv[])
     printHeader();
     for (const int rate : {20, 100, 500, 1000, 5000})
         measure(driver, rate, seconds(1, 5), 1);
+
+    // A pasted entry of a million characters, repeated by the status on
+    // every tick, and a click answered while it is shown.
+    std::printf("\nat 1000 TPS with an entry of 10^6 characters in the status:\n");
+    printHeader();
+    measure(driver, 1000, seconds(1, 5), 1, [&] {
+        driver.type("Text1", QStringLiteral("1.") + QString(1000000, QLatin1Char('0')));
+        driver.click("Command12");
+    });
+    driver.click("Command1");
+    runFor(std::chrono::milliseconds(200));
+    const auto clickFrom = Clock::now();
+    driver.click("Command9");
+    std::printf("a click on a direction button while ticking took %.0f µs\n",
+                std::chrono::duration<double, std::micro>(Clock::now() - clickFrom).count());
+    driver.click("Command1");
 
     if (const auto longRun = seconds(2, 0); longRun.count() > 0) {
         std::printf("\nlong run at 1000 TPS, by tenths:\n");

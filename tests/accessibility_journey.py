@@ -1,13 +1,25 @@
 """Drives Torvane through the accessibility bus as a screen reader would:
-reads a label, presses a button, fills a text box; then closes the window
-as a window manager does and checks that the program ends cleanly and
-silently. Runs under Xvfb inside its own D-Bus session."""
+reads the labels, presses buttons and fills text boxes, checking every
+label after each press; listens to the name changes at 1000 ticks a second
+as a screen reader does, and checks that they come at most once per frame
+of the screen; looks at the status label on the screen; then closes the
+window as a window manager does and checks that the program ends cleanly
+and silently. Runs under Xvfb inside its own D-Bus session."""
 
+import os
 import sys
+import time
+from collections import Counter
 
 import pyatspi
+from gi.repository import GLib
+from Xlib import X
 
-from desktop import close_window, finish, start, wait_for
+from desktop import close_window, finish, shown_window, start, wait_for
+
+PREFIXES = ["TPS", "坐标x", "坐标y", "速度x", "速度y", "加速度x", "加速度y", "当前时间刻", "当前状态"]
+LISTENING_SECONDS = 3
+FRAMES_A_SECOND = 60
 
 
 def application(pid):
@@ -21,20 +33,118 @@ def application(pid):
     return None
 
 
-def descendant(root, role, name_starts):
-    return pyatspi.findDescendant(
-        root, lambda node: node.getRole() == role and (node.name or "").startswith(name_starts))
+def named(root, role, name):
+    return pyatspi.findDescendant(root, lambda node: node.getRole() == role and node.name == name)
 
 
-def label_text(app, prefix):
-    label = descendant(app, pyatspi.ROLE_LABEL, prefix)
-    return label.name if label else None
+def labels(app):
+    """The nine data labels' names, by the prefix before their colon."""
+    shown = {}
+    for node in pyatspi.findAllDescendants(app, lambda node: node.getRole() == pyatspi.ROLE_LABEL):
+        prefix, colon, _ = (node.name or "").partition(":")
+        if colon and prefix in PREFIXES:
+            shown[prefix] = node.name
+    return shown
 
 
 def press(app, caption):
-    button = descendant(app, pyatspi.ROLE_PUSH_BUTTON, caption)
+    button = named(app, pyatspi.ROLE_PUSH_BUTTON, caption)
+    assert button is not None, f"no button named {caption}"
     action = button.queryAction()
     action.doAction(next(i for i in range(action.nActions) if action.getName(i) == "Press"))
+
+
+def fill(app, box_name, text):
+    box = named(app, pyatspi.ROLE_TEXT, box_name)
+    assert box is not None, f"no text box named {box_name}"
+    box.queryEditableText().setTextContents(text)
+
+
+def expect_after(app, caption, before, changes):
+    """Presses a button; then every label must show what it did before
+    except the changes, and those exactly."""
+    press(app, caption)
+    expected = dict(before, **{prefix: f"{prefix}:{text}" for prefix, text in changes.items()})
+    wait_for(f"the labels after {caption}", lambda: labels(app) == expected, lambda: labels(app))
+    return expected
+
+
+def ticks(app):
+    return int(labels(app)["当前时间刻"].partition(":")[2])
+
+
+def cpu_seconds(pid):
+    with open(f"/proc/{pid}/stat") as stat:
+        fields = stat.read().rpartition(")")[2].split()
+    return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
+
+
+def pump(seconds):
+    context = GLib.MainContext.default()
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        if not context.iteration(False):
+            time.sleep(0.005)
+
+
+def status_lines_on_screen():
+    """Rows of the status label's box that hold dark (text) pixels, and
+    whether any text pixel lies just below the box, inside its panel."""
+    _, window = shown_window()
+    # The status label: 8 px into the data panel, itself 8 px into the window.
+    left, top, width, height = 16, 104, 161, 25
+    image = window.get_image(left, top, width, height + 6, X.ZPixmap, 0xFFFFFFFF)
+    dark_rows = set()
+    for row in range(height + 6):
+        for column in range(width):
+            b, g, r = image.data[(row * width + column) * 4:(row * width + column) * 4 + 3]
+            if r + g + b < 300:
+                dark_rows.add(row)
+    return dark_rows, height
+
+
+def check_status_on_screen():
+    def both_lines_inside():
+        rows, height = status_lines_on_screen()
+        gaps = [row for row in range(1, height - 1) if row not in rows and row - 1 in rows]
+        return (any(row in rows for row in range(height // 2)) and any(row in rows for row in range(height // 2, height))
+                and gaps and not any(row >= height for row in rows))
+    wait_for("two status lines inside their box", both_lines_inside, status_lines_on_screen)
+
+
+def measure_name_changes(app, torvane):
+    heard = Counter()
+    last = {}
+
+    def listen(event):
+        prefix = (event.source_name or "").partition(":")[0]
+        heard[prefix] += 1
+        last[prefix] = event.source_name
+
+    pyatspi.Registry.registerEventListener(listen, "object:property-change:accessible-name")
+    try:
+        press(app, "开始/暂停")
+        wait_for("ticking", lambda: labels(app)["当前状态"] == "当前状态:运行中")
+        pump(0.5)
+        heard.clear()
+        start_ticks, start_cpu, start_time = ticks(app), cpu_seconds(torvane.pid), time.monotonic()
+        pump(LISTENING_SECONDS)
+        end_ticks, end_cpu, end_time = ticks(app), cpu_seconds(torvane.pid), time.monotonic()
+        counted = Counter(heard)
+        press(app, "开始/暂停")
+        wait_for("the last tick announced", lambda: (pump(0.1), last.get("当前时间刻") == labels(app)["当前时间刻"])[1],
+                 lambda: (last.get("当前时间刻"), labels(app)["当前时间刻"]))
+    finally:
+        pyatspi.Registry.deregisterEventListener(listen, "object:property-change:accessible-name")
+
+    seconds = end_time - start_time
+    per_label = {prefix: count / seconds for prefix, count in counted.items()}
+    print(f"at 1000 TPS with a listener: {dict((p, round(r, 1)) for p, r in per_label.items())} "
+          f"name changes a second per label; {100 * (end_cpu - start_cpu) / seconds:.1f} % of a core; "
+          f"{(end_ticks - start_ticks) / seconds:.1f} ticks a second")
+    assert per_label.get("当前时间刻", 0) > 0, "no name changes heard while ticking"
+    for prefix, rate in per_label.items():
+        assert rate <= FRAMES_A_SECOND * 1.1, f"{prefix}: {rate:.1f} name changes a second"
 
 
 def main(program):
@@ -42,24 +152,25 @@ def main(program):
     try:
         app = wait_for("Torvane on the accessibility bus", lambda: application(torvane.pid),
                        lambda: [(a.name, a.get_process_id()) for a in pyatspi.Registry.getDesktop(0) if a])
-        wait_for("the status label", lambda: label_text(app, "当前状态:"))
-        assert label_text(app, "当前状态:") == "当前状态:就绪", label_text(app, "当前状态:")
+        wait_for("the status label", lambda: "当前状态" in labels(app))
+        shown = labels(app)
+        assert shown["当前状态"] == "当前状态:就绪", shown
 
-        press(app, "ax+1")
-        wait_for("the nudged acceleration", lambda: label_text(app, "加速度x:") == "加速度x: 1")
-
-        box = descendant(app, pyatspi.ROLE_TEXT, "坐标x")
-        assert box is not None, "no text box named 坐标x"
-        box.queryEditableText().setTextContents("150")
-        press(app, "将坐标设置为")
-        wait_for("the typed position", lambda: label_text(app, "坐标x:") == "坐标x: 150")
-        assert label_text(app, "当前状态:") == "当前状态:将坐标设置为x150y0"
+        shown = expect_after(app, "ax+1", shown, {"加速度x": " 1", "当前状态": "ax+1"})
+        shown = expect_after(app, "ax+1ay+1", shown, {"加速度x": " 2", "加速度y": " 1", "当前状态": "ay+1 ax+1"})
+        fill(app, "坐标x", "12345678")
+        shown = expect_after(app, "将坐标设置为", shown, {"坐标x": " 12345678", "当前状态": "将坐标设置为x12345678y0"})
+        check_status_on_screen()
+        fill(app, "TPS", "1000")
+        shown = expect_after(app, "将TPS设为", shown, {"TPS": " 1000"})
+        shown = expect_after(app, "回原点", shown, {"坐标x": " 0", "当前状态": "已回原点"})
 
         marker = pyatspi.findDescendant(app, lambda node: node.name == "运动点标记")
         assert marker is not None, "the marker has no accessible name"
 
+        measure_name_changes(app, torvane)
         press(app, "开始/暂停")
-        wait_for("ticking", lambda: label_text(app, "当前状态:") == "当前状态:运行中")
+        wait_for("ticking", lambda: labels(app)["当前状态"] == "当前状态:运行中")
         close_window()
     except BaseException:
         torvane.kill()

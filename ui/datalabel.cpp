@@ -37,7 +37,25 @@ void DataLabel::setText(const QString &caption)
     if (caption.isSharedWith(current) || caption == current)
         return;
     QLabel::setText(caption);
-    layOutCaption();
+    m_laidOut = false;
+}
+
+bool DataLabel::isElided()
+{
+    layOutIfChanged();
+    return m_elided;
+}
+
+const QStringList &DataLabel::shownLines()
+{
+    layOutIfChanged();
+    return m_shownLines;
+}
+
+void DataLabel::layOutIfChanged()
+{
+    if (!m_laidOut)
+        layOutCaption();
 }
 
 // Lines sit a fixed pitch apart so that all of them fit the box's height.
@@ -48,6 +66,7 @@ int DataLabel::linePitch() const
 
 void DataLabel::layOutCaption()
 {
+    m_laidOut = true;
     const QString caption = text();
     const int width = std::max(contentsRect().width(), 1);
     const QString shown = visiblePart(caption, m_lines * width);
@@ -89,6 +108,7 @@ void DataLabel::layOutCaption()
 
 void DataLabel::paintEvent(QPaintEvent *)
 {
+    layOutIfChanged();
     QPainter painter(this);
     painter.setPen(palette().color(foregroundRole()));
     const QRect box = contentsRect();
@@ -100,12 +120,12 @@ void DataLabel::paintEvent(QPaintEvent *)
 void DataLabel::resizeEvent(QResizeEvent *event)
 {
     QLabel::resizeEvent(event);
-    layOutCaption();
+    m_laidOut = false;
 }
 
 void DataLabel::changeEvent(QEvent *event)
 {
     QLabel::changeEvent(event);
     if (event->type() == QEvent::FontChange)
-        layOutCaption();
+        m_laidOut = false;
 }

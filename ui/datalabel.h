@@ -8,7 +8,8 @@
 // line, or the given number of lines wrapped between any two characters,
 // and a caption that does not fit ends in "…" so that no cut-off digits
 // can be read as a whole number. It then shows the caption as its tool
-// tip. However long a caption is, only what can be shown is laid out.
+// tip. However long a caption is, only what can be shown is laid out, and
+// only when the label is painted or asked what it shows.
 class DataLabel : public QLabel
 {
     Q_OBJECT
@@ -20,8 +21,8 @@ public:
     // data labels through this class.
     void setText(const QString &caption);
 
-    bool isElided() const { return m_elided; }
-    const QStringList &shownLines() const { return m_shownLines; }
+    bool isElided();
+    const QStringList &shownLines();
 
     QSize sizeHint() const override { return size(); }
     QSize minimumSizeHint() const override { return size(); }
@@ -34,8 +35,10 @@ protected:
 private:
     int linePitch() const;
     void layOutCaption();
+    void layOutIfChanged();
 
     int m_lines;
+    bool m_laidOut = false;
     QStringList m_shownLines;
     bool m_elided = false;
 };
