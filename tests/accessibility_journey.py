@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Torvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Drives Torvane through the accessibility bus as a screen reader would:
 reads the labels, presses buttons and fills text boxes, checking every
 label after each press; listens to the name changes at 1000 ticks a second

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Torvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """What the desktop tests share: starting Torvane on the X display, waiting,
 and closing its window as a window manager does."""
 

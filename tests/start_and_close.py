@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Torvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Starts Torvane, waits for its window to show, closes it, and checks a
 clean, silent exit."""
 
