@@ -3,23 +3,12 @@
 
 #include "programicon.h"
 
-#include <QPixmap>
-
-namespace {
-#include "icons/torvane-16.xpm"
-#include "icons/torvane-32-2colours.xpm"
-#include "icons/torvane-32.xpm"
-}
-
-QList<QImage> programIconImages()
-{
-    return {QImage(torvane_32), QImage(torvane_32_2colours), QImage(torvane_16)};
-}
-
 QIcon programIcon()
 {
+    // The images are linked in with this static library.
+    Q_INIT_RESOURCE(icons);
     QIcon icon;
-    for (const QImage &image : programIconImages())
-        icon.addPixmap(QPixmap::fromImage(image));
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/torvane-%1.png").arg(size), QSize(size, size));
     return icon;
 }

@@ -4,10 +4,6 @@
 #pragma once
 
 #include <QIcon>
-#include <QImage>
-#include <QList>
 
-// The program's icon: a tilted white window with a cyan title bar and a
-// grey shadow, at 32 × 32 in 16 colours and in 2 colours, and at 16 × 16.
-QList<QImage> programIconImages();
+// The program's icon at every size it is drawn in (icons/torvane.svg).
 QIcon programIcon();
