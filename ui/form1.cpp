@@ -58,14 +58,21 @@ QPixmap markerImage()
 }
 
 // A label as tall as two lines of the window's font wraps onto a second
-// line, in a font just small enough for both lines to fit its box.
+// line, in the largest size of that font for which both lines, a fixed
+// pitch apart, fit its box whole.
 DataLabel *createLabel(const QString &caption, int height, QWidget *container)
 {
     const int lines = std::max(1, height / container->font().pixelSize());
     auto *label = new DataLabel(caption, lines, container);
     if (lines > 1) {
         QFont font = container->font();
-        font.setPixelSize(height / lines - 1);
+        const int pitch = height / lines;
+        while (font.pixelSize() > 6) {
+            const QFontMetrics metrics(font);
+            if (metrics.ascent() + metrics.descent() + (lines - 1) * pitch <= height)
+                break;
+            font.setPixelSize(font.pixelSize() - 1);
+        }
         label->setFont(font);
     }
     return label;
@@ -115,7 +122,11 @@ Form1::Form1(QWidget *parent)
     , m_run(m_state, *Timer1, localeDecimalSeparator())
     , m_edit(m_state, localeDecimalSeparator())
 {
-    QFont font(QStringLiteral("WenQuanYi Micro Hei"));
+    // The first of these a system has: Linux's CJK font, which the Debian
+    // package depends on, then Windows' own Simplified Chinese UI fonts.
+    QFont font;
+    font.setFamilies({QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Microsoft YaHei"),
+                      QStringLiteral("SimSun")});
     font.setPixelSize(12);
     setFont(font);
     setWindowTitle(QStringLiteral("Torvane"));

@@ -38,6 +38,11 @@ SteadyTimer::Clock::time_point SteadyTimer::nextDeadline(Clock::time_point reach
 
 void SteadyTimer::fire()
 {
+    // Some platforms' timers wake a fraction of a millisecond early.
+    if (Clock::now() < m_deadline) {
+        waitForDeadline();
+        return;
+    }
     m_deadline = nextDeadline(m_deadline, Clock::now(), m_interval);
     // Armed before the tick runs, so that a tick which stops the timer stays stopped.
     waitForDeadline();
