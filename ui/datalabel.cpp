@@ -94,14 +94,15 @@ void DataLabel::layOutCaption()
         }
         layout.endLayout();
         const QString rest = shown.mid(start);
-        const QString last = metrics.elidedText(rest, Qt::ElideRight, width);
+        QString last = metrics.elidedText(rest, Qt::ElideRight, width);
+        // A caption that goes on beyond what was laid out ends in "…" even
+        // where its shown part would fit.
+        if (elided && last == rest)
+            last = metrics.elidedText(rest + QChar(0x2026), Qt::ElideRight, width);
         elided = elided || last != rest;
-        if (elided && !last.endsWith(QChar(0x2026)))
-            m_shownLines << metrics.elidedText(rest + QChar(0x2026) + QChar(0x2026), Qt::ElideRight, width);
-        else
-            m_shownLines << last;
+        m_shownLines << last;
     }
-    if (elided != m_elided || elided) {
+    if (elided || m_elided) {
         m_elided = elided;
         setToolTip(!elided ? QString()
                    : caption.size() <= longestToolTip ? caption

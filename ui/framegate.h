@@ -22,7 +22,6 @@ public:
     // True when a frame has gone by since the last pass: go ahead now.
     // False: hold back; frameEnded() follows at the end of this frame.
     bool tryPass();
-    bool isHolding() const { return m_frameEnd.isActive(); }
 
 signals:
     void frameEnded();
