@@ -32,6 +32,9 @@ DataLabel::DataLabel(const QString &caption, int lines, QWidget *parent)
 {
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Opaque, so that a new caption repaints the label alone and not the
+    // frame and window behind it.
+    setAutoFillBackground(true);
 }
 
 void DataLabel::setText(const QString &caption)

@@ -139,7 +139,7 @@ Form1::Form1(QWidget *parent)
     m_frameStyle->setParent(this);
     createControls();
     connectHandlers();
-    m_repaintPacer = new RepaintPacer(this, {findChild<QWidget *>("Frame1"), findChild<QWidget *>("Frame2")});
+    m_repaintPacer = new RepaintPacer(this);
     new AccessibilityPacer(this, {m_dataLabels.begin(), m_dataLabels.end()});
     Form_Load();
 }

@@ -3,31 +3,43 @@
 
 #include "repaintpacer.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QWidget>
 
-RepaintPacer::RepaintPacer(QWidget *window, QList<QWidget *> panels)
+RepaintPacer::RepaintPacer(QWidget *window)
     : QObject(window)
-    , m_panels(std::move(panels))
+    , m_window(window)
     , m_gate(window)
 {
     connect(&m_gate, &FrameGate::frameEnded, this, &RepaintPacer::showChanges);
+    window->installEventFilter(this);
 }
 
 void RepaintPacer::aboutToChange()
 {
-    if (m_gate.tryPass()) {
+    if (m_gate.tryPass())
         showChanges();
-        return;
-    }
-    for (QWidget *panel : std::as_const(m_panels))
-        panel->setUpdatesEnabled(false);
+    else
+        m_holding = true;
 }
 
-// Switching updates back on repaints a panel whole.
+// Widgets only mark what they need repainted; the window paints all of it
+// when it receives an update request, and asks for none while one is due.
+bool RepaintPacer::eventFilter(QObject *watched, QEvent *event)
+{
+    if (m_holding && watched == m_window && event->type() == QEvent::UpdateRequest) {
+        m_held = true;
+        return true;
+    }
+    return false;
+}
+
 void RepaintPacer::showChanges()
 {
-    for (QWidget *panel : std::as_const(m_panels)) {
-        if (!panel->updatesEnabled())
-            panel->setUpdatesEnabled(true);
+    m_holding = false;
+    if (m_held) {
+        m_held = false;
+        QCoreApplication::postEvent(m_window, new QEvent(QEvent::UpdateRequest), Qt::LowEventPriority);
     }
 }

@@ -5,31 +5,36 @@
 
 #include "framegate.h"
 
-#include <QList>
 #include <QObject>
 
 class QWidget;
 
-// Lets panels repaint at most once per frame of their screen. Ticks may
+// Lets a window repaint at most once per frame of its screen. Ticks may
 // come every millisecond, faster than any screen shows them; repainting
 // for each would cost more than all the rest of the tick. A change within
-// a frame of the last repaint is made with the panels' updates off; at the
-// frame's end they are switched on again, which repaints them whole, so
-// the screen always ends on the latest state. At rates below the frame
-// rate every change paints at once.
+// a frame of the last repaint only adds to what is due: the window's
+// request to repaint is held back until the frame's end, and then only
+// what changed in the meantime is painted, so the screen always ends on
+// the latest state. At rates below the frame rate every change paints at
+// once.
 class RepaintPacer : public QObject
 {
     Q_OBJECT
 
 public:
-    RepaintPacer(QWidget *window, QList<QWidget *> panels);
+    explicit RepaintPacer(QWidget *window);
 
-    // To be called before the panels change.
+    // To be called before the window changes.
     void aboutToChange();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void showChanges();
 
-    QList<QWidget *> m_panels;
+    QWidget *m_window;
     FrameGate m_gate;
+    bool m_holding = false;
+    bool m_held = false;
 };
