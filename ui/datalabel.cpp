@@ -24,6 +24,20 @@ QString visiblePart(const QString &caption, int characters)
 
 constexpr int longestToolTip = 1000;
 
+// Shaping text is most of what drawing a label costs; a line laid out to
+// be measured is kept to be drawn.
+std::unique_ptr<QTextLayout> oneLine(const QString &text, const QFont &font)
+{
+    auto layout = std::make_unique<QTextLayout>(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::NoWrap);
+    layout->setTextOption(option);
+    layout->beginLayout();
+    layout->createLine();
+    layout->endLayout();
+    return layout;
+}
+
 } // namespace
 
 DataLabel::DataLabel(const QString &caption, int lines, QWidget *parent)
@@ -36,6 +50,8 @@ DataLabel::DataLabel(const QString &caption, int lines, QWidget *parent)
     // frame and window behind it.
     setAutoFillBackground(true);
 }
+
+DataLabel::~DataLabel() = default;
 
 void DataLabel::setText(const QString &caption)
 {
@@ -79,10 +95,14 @@ void DataLabel::layOutCaption()
     const QFontMetrics metrics = fontMetrics();
 
     m_shownLines.clear();
+    m_lineLayouts.clear();
     bool elided = shown.size() < caption.size();
-    if (!elided && metrics.horizontalAdvance(shown) <= width) {
+    if (!elided)
+        m_lineLayouts.push_back(oneLine(shown, font()));
+    if (!elided && m_lineLayouts.front()->lineAt(0).naturalTextWidth() <= width) {
         m_shownLines << shown;
     } else {
+        m_lineLayouts.clear();
         QTextLayout layout(shown, font());
         QTextOption option;
         option.setWrapMode(m_lines > 1 ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
@@ -104,6 +124,8 @@ void DataLabel::layOutCaption()
             last = metrics.elidedText(rest + QChar(0x2026), Qt::ElideRight, width);
         elided = elided || last != rest;
         m_shownLines << last;
+        for (const QString &line : std::as_const(m_shownLines))
+            m_lineLayouts.push_back(oneLine(line, font()));
     }
     if (elided || m_elided) {
         m_elided = elided;
@@ -120,8 +142,10 @@ void DataLabel::paintEvent(QPaintEvent *)
     painter.setPen(palette().color(foregroundRole()));
     const QRect box = contentsRect();
     const int ascent = fontMetrics().ascent();
-    for (qsizetype i = 0; i < m_shownLines.size(); ++i)
-        painter.drawText(box.left(), box.top() + ascent + int(i) * linePitch(), m_shownLines[i]);
+    for (std::size_t i = 0; i < m_lineLayouts.size(); ++i) {
+        const qreal baseline = box.top() + ascent + int(i) * linePitch();
+        m_lineLayouts[i]->draw(&painter, QPointF(box.left(), baseline - m_lineLayouts[i]->lineAt(0).ascent()));
+    }
 }
 
 void DataLabel::resizeEvent(QResizeEvent *event)

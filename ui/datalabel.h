@@ -6,6 +6,11 @@
 #include <QLabel>
 #include <QStringList>
 
+#include <memory>
+#include <vector>
+
+class QTextLayout;
+
 // A label of the data panel. Its text is always the whole caption, but it
 // draws only what its box can show, from the box's top-left corner: one
 // line, or the given number of lines wrapped between any two characters,
@@ -19,6 +24,7 @@ class DataLabel : public QLabel
 
 public:
     DataLabel(const QString &caption, int lines, QWidget *parent = nullptr);
+    ~DataLabel() override;
 
     // Hides QLabel::setText, which is not virtual: the window sets its
     // data labels through this class.
@@ -43,5 +49,6 @@ private:
     int m_lines;
     bool m_laidOut = false;
     QStringList m_shownLines;
+    std::vector<std::unique_ptr<QTextLayout>> m_lineLayouts;
     bool m_elided = false;
 };
