@@ -11,13 +11,15 @@ class FrameGate;
 class QWidget;
 
 // Tells assistive technology of a label's new caption at most once per
-// frame of the screen, the last time always with the latest caption: at a
-// thousand ticks a second a screen reader could not follow every change,
-// and the traffic alone would cost the program a fifth of a core. Below
-// the frame rate every change goes out at once. What a client reads of a
-// label itself is always exact; only the notifications are paced. Every
-// other accessibility event passes unchanged. The pacers of several
-// windows chain, each handing on what is not its own to the one before.
+// frame of the screen, and while the label changes faster than that, at
+// most ten times a second; the last time always with the latest caption.
+// At a thousand ticks a second a screen reader could not follow every
+// change, and the traffic alone would cost the program a fifth of a core.
+// A label that changes more slowly than the screen's frames is announced
+// at every change, at once. What a client reads of a label itself is
+// always exact; only the notifications are paced. Every other
+// accessibility event passes unchanged. The pacers of several windows
+// chain, each handing on what is not its own to the one before.
 class AccessibilityPacer : public QObject
 {
     Q_OBJECT

@@ -8,9 +8,10 @@
 
 #include <chrono>
 
-FrameGate::FrameGate(QWidget *onScreen, QObject *parent)
+FrameGate::FrameGate(QWidget *onScreen, QObject *parent, std::chrono::nanoseconds floodInterval)
     : QObject(parent)
     , m_onScreen(onScreen)
+    , m_floodInterval(floodInterval.count())
 {
     m_frameEnd.setSingleShot(true);
     m_frameEnd.setTimerType(Qt::PreciseTimer);
@@ -31,12 +32,15 @@ bool FrameGate::tryPass()
 {
     const qint64 frame = frameNanoseconds();
     const qint64 since = m_sinceLastPass.isValid() ? m_sinceLastPass.nsecsElapsed() : frame;
-    if (since >= frame) {
+    const bool flooding = m_sinceLastTry.isValid() && m_sinceLastTry.nsecsElapsed() < frame;
+    m_sinceLastTry.start();
+    const qint64 interval = flooding ? std::max(frame, m_floodInterval) : frame;
+    if (since >= interval) {
         m_frameEnd.stop();
         m_sinceLastPass.start();
         return true;
     }
     if (!m_frameEnd.isActive())
-        m_frameEnd.start(std::chrono::ceil<std::chrono::milliseconds>(std::chrono::nanoseconds(frame - since)));
+        m_frameEnd.start(std::chrono::ceil<std::chrono::milliseconds>(std::chrono::nanoseconds(interval - since)));
     return false;
 }
