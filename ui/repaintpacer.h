@@ -16,7 +16,7 @@ class QWidget;
 // request to repaint is held back until the frame's end, and then only
 // what changed in the meantime is painted, so the screen always ends on
 // the latest state. At rates below the frame rate every change paints at
-// once.
+// once. Within a held frame even a widget's repaint() waits for its end.
 class RepaintPacer : public QObject
 {
     Q_OBJECT
