@@ -68,10 +68,13 @@ bool DataLabel::isElided()
     return m_elided;
 }
 
-const QStringList &DataLabel::shownLines()
+QStringList DataLabel::shownLines()
 {
     layOutIfChanged();
-    return m_shownLines;
+    QStringList lines;
+    for (const auto &line : m_lineLayouts)
+        lines << line->text();
+    return lines;
 }
 
 void DataLabel::layOutIfChanged()
@@ -94,25 +97,23 @@ void DataLabel::layOutCaption()
     const QString shown = visiblePart(caption, m_lines * width);
     const QFontMetrics metrics = fontMetrics();
 
-    m_shownLines.clear();
     m_lineLayouts.clear();
     bool elided = shown.size() < caption.size();
-    if (!elided)
-        m_lineLayouts.push_back(oneLine(shown, font()));
-    if (!elided && m_lineLayouts.front()->lineAt(0).naturalTextWidth() <= width) {
-        m_shownLines << shown;
+    std::unique_ptr<QTextLayout> whole = elided ? nullptr : oneLine(shown, font());
+    if (whole && whole->lineAt(0).naturalTextWidth() <= width) {
+        m_lineLayouts.push_back(std::move(whole));
     } else {
-        m_lineLayouts.clear();
+        QStringList lines;
         QTextLayout layout(shown, font());
         QTextOption option;
         option.setWrapMode(m_lines > 1 ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
         layout.setTextOption(option);
         layout.beginLayout();
         int start = 0;
-        while (start < shown.size() && m_shownLines.size() < m_lines - 1) {
+        while (start < shown.size() && lines.size() < m_lines - 1) {
             QTextLine line = layout.createLine();
             line.setLineWidth(width);
-            m_shownLines << shown.mid(start, line.textLength());
+            lines << shown.mid(start, line.textLength());
             start += line.textLength();
         }
         layout.endLayout();
@@ -123,8 +124,8 @@ void DataLabel::layOutCaption()
         if (elided && last == rest)
             last = metrics.elidedText(rest + QChar(0x2026), Qt::ElideRight, width);
         elided = elided || last != rest;
-        m_shownLines << last;
-        for (const QString &line : std::as_const(m_shownLines))
+        lines << last;
+        for (const QString &line : std::as_const(lines))
             m_lineLayouts.push_back(oneLine(line, font()));
     }
     if (elided || m_elided) {
@@ -142,8 +143,9 @@ void DataLabel::paintEvent(QPaintEvent *)
     painter.setPen(palette().color(foregroundRole()));
     const QRect box = contentsRect();
     const int ascent = fontMetrics().ascent();
+    const int pitch = linePitch();
     for (std::size_t i = 0; i < m_lineLayouts.size(); ++i) {
-        const qreal baseline = box.top() + ascent + int(i) * linePitch();
+        const qreal baseline = box.top() + ascent + int(i) * pitch;
         m_lineLayouts[i]->draw(&painter, QPointF(box.left(), baseline - m_lineLayouts[i]->lineAt(0).ascent()));
     }
 }

@@ -31,7 +31,7 @@ public:
     void setText(const QString &caption);
 
     bool isElided();
-    const QStringList &shownLines();
+    QStringList shownLines();
 
     QSize sizeHint() const override { return size(); }
     QSize minimumSizeHint() const override { return size(); }
@@ -48,7 +48,6 @@ private:
 
     int m_lines;
     bool m_laidOut = false;
-    QStringList m_shownLines;
     std::vector<std::unique_ptr<QTextLayout>> m_lineLayouts;
     bool m_elided = false;
 };
