@@ -5,6 +5,9 @@
 
 #include "motionstate.h"
 
+#include <cctype>
+#include <cstdlib>
+
 const std::array<const char *, 9> DisplayContent::labelPrefixes = {
     "TPS:", "坐标x:", "坐标y:", "速度x:", "速度y:", "加速度x:", "加速度y:", "当前时间刻:", "当前状态:",
 };
@@ -39,4 +42,38 @@ std::bitset<9> DisplayContent::refresh(const MotionState &state)
         show(8, state.zt);
     }
     return changed;
+}
+
+std::string DisplayContent::shortNumber(std::string_view number, int digits)
+{
+    if (number.size() < 2 || (number[0] != ' ' && number[0] != '-') || digits < 1)
+        return {};
+    std::string all;
+    int wholeDigits = -1;
+    std::size_t i = 1;
+    for (; i < number.size() && (std::isdigit(static_cast<unsigned char>(number[i])) || number[i] == '.'); ++i) {
+        if (number[i] == '.')
+            wholeDigits = int(all.size());
+        else
+            all += number[i];
+    }
+    if (wholeDigits < 0)
+        wholeDigits = int(all.size());
+    const std::size_t first = all.find_first_not_of('0');
+    if (first == std::string::npos)
+        return {};
+    long exponent = wholeDigits - 1 - long(first);
+    if (i < number.size()) {
+        char *end = nullptr;
+        const std::string rest(number.substr(i + 1));
+        exponent += std::strtol(rest.c_str(), &end, 10);
+        if (number[i] != 'E' || rest.empty() || *end != '\0')
+            return {};
+    }
+    const std::string mantissa = all.substr(first, std::size_t(digits));
+    std::string text(1, number[0]);
+    text += mantissa.substr(0, 1);
+    if (mantissa.size() > 1)
+        text += "." + mantissa.substr(1);
+    return text + "…E" + (exponent < 0 ? "-" : "+") + std::to_string(std::labs(exponent));
 }

@@ -8,6 +8,7 @@
 #include <array>
 #include <bitset>
 #include <string>
+#include <string_view>
 
 struct MotionState;
 
@@ -28,6 +29,12 @@ struct DisplayContent
     // labels' texts changed. A status that is still the one shown is not
     // copied again, however long the entry it repeats.
     std::bitset<9> refresh(const MotionState &state);
+
+    // A number's display text in a shorter form that keeps its size in
+    // view: the sign, the first digits, "…" and the exponent, as
+    // " 3.00…E+5" for " 300000" with three digits. Empty for a text that
+    // is not a number other than zero.
+    static std::string shortNumber(std::string_view number, int digits);
 
 private:
     Value m_shownStatus;

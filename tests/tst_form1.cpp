@@ -1,18 +1,19 @@
 // SPDX-FileCopyrightText: 2026 Torvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "datalabel.h"
 #include "form1.h"
 #include "offscreenplatform.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QScreen>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
@@ -54,6 +55,7 @@ private slots:
     void inertClicks();
     void closingWhileTicking();
     void captionsThatDoNotFit();
+    void pacedWrites();
     void commaLocale();
 
 private:
@@ -65,7 +67,13 @@ private:
         return widget;
     }
     QStringList labels() const;
-    QString label(int number) const { return control<QLabel>(QStringLiteral("Label%1").arg(number))->text(); }
+    // A label's whole caption, as assistive technology reads it; what it
+    // shows may be shortened.
+    QString label(int number) const
+    {
+        return QAccessible::queryAccessibleInterface(control<QLabel>(QStringLiteral("Label%1").arg(number)))
+            ->text(QAccessible::Name);
+    }
     SteadyTimer *timer() const { return control<SteadyTimer>("Timer1"); }
     QPoint marker() const { return control<QLabel>("Picture1")->pos(); }
     void click(const QString &button) { QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton); }
@@ -447,42 +455,96 @@ void TestForm1::closingWhileTicking()
     QCOMPARE(label(8), ticksAtClose);
 }
 
-// A caption too wide for its label is drawn with "…" and shows whole as
-// the tool tip; the status wraps onto its second line first. The tool tip
-// goes again once the caption fits.
+// A caption too wide for its label is shortened, and then shows whole as
+// its tool tip; a number keeps its size in view or shows no digits at all;
+// the status wraps onto its second line first. Assistive technology reads
+// every caption whole. The tool tip goes again once the caption fits.
 void TestForm1::captionsThatDoNotFit()
 {
-    auto *x = control<DataLabel>("Label2");
-    auto *status = control<DataLabel>("Label9");
+    auto *x = control<QLabel>("Label2");
+    auto *status = control<QLabel>("Label9");
+    const auto name = [](QWidget *w) { return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name); };
+    const auto fits = [](QLabel *label) {
+        const QStringList lines = label->text().split(QLatin1Char('\n'));
+        return std::all_of(lines.begin(), lines.end(), [&](const QString &line) {
+            return label->fontMetrics().horizontalAdvance(line) <= label->width();
+        });
+    };
 
     type("Text1", "12345678");
+    type("Text2", "-1.5e300");
     click("Command12");
-    QCOMPARE(x->text(), QStringLiteral("坐标x: 12345678"));
-    QVERIFY(x->isElided());
-    QCOMPARE(x->shownLines().size(), 1);
-    QVERIFY(x->shownLines().front().endsWith(QChar(0x2026)));
-    QCOMPARE(x->toolTip(), x->text());
-    QVERIFY(!status->isElided());
-    QCOMPARE(status->shownLines().size(), 2);
-    QCOMPARE(status->shownLines().join(QString()), status->text());
+    QCOMPARE(x->text(), QStringLiteral("坐标x: 1…E+7"));
+    QCOMPARE(x->toolTip(), QStringLiteral("坐标x: 12345678"));
+    QCOMPARE(name(x), x->toolTip());
+    QCOMPARE(control<QLabel>("Label3")->text(), QStringLiteral("坐标y:…"));
+    QVERIFY(control<QLabel>("Label3")->toolTip().startsWith(QStringLiteral("坐标y:-1.5E+300")));
+    const QString caption = QStringLiteral("当前状态:将坐标设置为x12345678y-1.5e300");
+    QCOMPARE(status->text().count(QLatin1Char('\n')), 1);
+    QCOMPARE(status->text().remove(QLatin1Char('\n')), caption);
     QVERIFY(status->toolTip().isEmpty());
+    QCOMPARE(name(status), caption);
+    QVERIFY(fits(x) && fits(status));
 
-    type("Text1", "1." + QString(100, '0'));
+    const QString longEntry = "1." + QString(2000, '0');
+    type("Text1", longEntry);
     click("Command12");
-    QVERIFY(status->isElided());
-    QCOMPARE(status->shownLines().size(), 2);
-    QVERIFY(status->shownLines().back().endsWith(QChar(0x2026)));
-    QCOMPARE(status->toolTip(), status->text());
-    for (const QString &line : status->shownLines())
-        QVERIFY(status->fontMetrics().horizontalAdvance(line) <= status->width());
+    QCOMPARE(status->text().count(QLatin1Char('\n')), 1);
+    QVERIFY(status->text().endsWith(QChar(0x2026)));
+    QVERIFY(fits(status));
+    QCOMPARE(status->toolTip().size(), 1001);
+    QCOMPARE(name(status), "当前状态:将坐标设置为x" + longEntry + "y-1.5e300");
     QVERIFY(status->fontMetrics().height() * 2 <= status->height() + 4);
 
     type("Text1", "5");
+    type("Text2", "5");
     click("Command12");
-    QVERIFY(!x->isElided());
     QVERIFY(x->toolTip().isEmpty());
-    QCOMPARE(status->shownLines(), QStringList{status->text()});
+    QCOMPARE(status->text(), QStringLiteral("当前状态:将坐标设置为x5y5"));
     QVERIFY(status->toolTip().isEmpty());
+}
+
+// Ticks faster than the screen's frames write the labels and move the
+// marker at most once per frame, and the last write shows the last tick;
+// a click, and so a pause, writes everything at once.
+void TestForm1::pacedWrites()
+{
+    type("Text3", "15");
+    click("Command13");
+    type("Text7", "1000");
+    click("Command15");
+    int ticks = 0;
+    QStringList writes;
+    QList<QPoint> moves;
+    connect(timer(), &SteadyTimer::timeout, this, [&] {
+        ++ticks;
+        if (writes.isEmpty() || writes.back() != label(8))
+            writes << label(8);
+        if (moves.isEmpty() || moves.back() != marker())
+            moves << marker();
+    });
+    const auto shownTicks = [&] { return QStringLiteral("当前时间刻: %1").arg(ticks); };
+    QElapsedTimer running;
+    running.start();
+    click("Command1");
+    QTRY_VERIFY(ticks >= 300);
+    click("Command15");
+    QCOMPARE(label(8), shownTicks());
+    QCOMPARE(marker(), markerOrigin + QPoint(ticks, 0));
+    QTRY_VERIFY(ticks >= 600);
+    timer()->setInterval(0);
+    const double frames = running.elapsed() * m_window->screen()->refreshRate() / 1000;
+    QVERIFY2(writes.size() <= frames + 4, qPrintable(QStringLiteral("%1 writes in %2 frames").arg(writes.size()).arg(frames)));
+    QVERIFY2(moves.size() <= frames + 4, qPrintable(QStringLiteral("%1 moves in %2 frames").arg(moves.size()).arg(frames)));
+    QTRY_COMPARE(label(8), shownTicks());
+    QTRY_COMPARE(marker(), markerOrigin + QPoint(ticks, 0));
+
+    click("Command1");
+    click("Command1");
+    QTRY_VERIFY(ticks >= 700);
+    click("Command1");
+    QCOMPARE(label(8), shownTicks());
+    QCOMPARE(label(9), QStringLiteral("当前状态:已暂停"));
 }
 
 // Typed numbers take the locale's decimal separator and only that one.

@@ -62,6 +62,8 @@ private slots:
     void typedSettingsRejected();
     void returnToOriginKeepsVelocity();
     void displayContent();
+    void shortNumbers_data();
+    void shortNumbers();
 };
 
 void TestMotion::initialState()
@@ -401,6 +403,32 @@ void TestMotion::displayContent()
     QCOMPARE(shown.markerTop, 3920.0f);
     QCOMPARE(QString::fromStdString(shown.labels[1]), QStringLiteral("坐标x:-100"));
     QCOMPARE(QString::fromStdString(shown.labels[2]), QStringLiteral("坐标y: 100"));
+}
+
+void TestMotion::shortNumbers_data()
+{
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<int>("digits");
+    QTest::addColumn<QString>("shortened");
+
+    QTest::newRow("integer") << " 300000" << 3 << " 3.00…E+5";
+    QTest::newRow("cut, not rounded") << "-399999" << 2 << "-3.9…E+5";
+    QTest::newRow("one digit") << " 12345678" << 1 << " 1…E+7";
+    QTest::newRow("exponent form") << "-1.23456789012345E+300" << 3 << "-1.23…E+300";
+    QTest::newRow("more digits than it has") << " 1E+308" << 4 << " 1…E+308";
+    QTest::newRow("fraction") << " 0.00125" << 2 << " 1.2…E-3";
+    QTest::newRow("zero") << " 0" << 2 << "";
+    QTest::newRow("not a number") << " Infinity" << 2 << "";
+    QTest::newRow("text") << "abc" << 2 << "";
+    QTest::newRow("trailing text") << " 12x" << 2 << "";
+}
+
+void TestMotion::shortNumbers()
+{
+    QFETCH(QString, number);
+    QFETCH(int, digits);
+    QFETCH(QString, shortened);
+    QCOMPARE(QString::fromStdString(DisplayContent::shortNumber(number.toStdString(), digits)), shortened);
 }
 
 QTEST_GUILESS_MAIN(TestMotion)

@@ -3,20 +3,18 @@
 
 #include "form1.h"
 
-#include "accessibilitypacer.h"
 #include "controllayout.h"
-#include "datalabel.h"
 #include "directionbutton.h"
-#include "framestyle.h"
+#include "groupframe.h"
 #include "programicon.h"
-#include "repaintpacer.h"
+#include "statuslabel.h"
 
-#include <QApplication>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPixmap>
+#include <QScreen>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -25,6 +23,14 @@
 #include <vector>
 
 namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// While ticks come faster than the screen's frames, the labels change ten
+// times a second: as fast as a number can still be read.
+constexpr std::chrono::milliseconds readableInterval(100);
+constexpr int longestToolTip = 1000;
+const QChar ellipsis(0x2026);
 
 char localeDecimalSeparator()
 {
@@ -57,36 +63,84 @@ QPixmap markerImage()
     return image;
 }
 
-// A label as tall as two lines of the window's font wraps onto a second
-// line, in the largest size of that font for which both lines, a fixed
-// pitch apart, fit its box whole.
-DataLabel *createLabel(const QString &caption, int height, QWidget *container)
+// A label as tall as two lines of the window's font shows two lines, in
+// the largest size of that font for which both fit its box whole.
+QLabel *createLabel(const QString &caption, int height, QWidget *container)
 {
-    const int lines = std::max(1, height / container->font().pixelSize());
-    auto *label = new DataLabel(caption, lines, container);
-    if (lines > 1) {
+    const bool twoLines = height >= 2 * container->font().pixelSize();
+    auto *label = twoLines ? new StatusLabel(caption, container) : new QLabel(caption, container);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    if (twoLines) {
         QFont font = container->font();
-        const int pitch = height / lines;
-        while (font.pixelSize() > 6) {
-            const QFontMetrics metrics(font);
-            if (metrics.ascent() + metrics.descent() + (lines - 1) * pitch <= height)
-                break;
+        while (font.pixelSize() > 6 && QFontMetrics(font).height() + height / 2 > height)
             font.setPixelSize(font.pixelSize() - 1);
-        }
         label->setFont(font);
     }
     return label;
 }
 
-QWidget *createControl(const ControlLayout &control, QWidget *container, QStyle *frameStyle)
+// A number too wide for its label keeps its size in view: its sign, the
+// first digits that fit, "…" and its exponent. Where not even that fits,
+// the label shows no digits at all rather than some of them.
+QString fittedNumber(std::size_t index, const std::string &caption, const QFontMetrics &metrics, int width,
+                     bool &shortened)
+{
+    const QString whole = QString::fromStdString(caption);
+    shortened = metrics.horizontalAdvance(whole) > width;
+    if (!shortened)
+        return whole;
+    const std::string_view prefix = DisplayContent::labelPrefixes[index];
+    const std::string_view number = std::string_view(caption).substr(prefix.size());
+    for (int digits = 17; digits >= 1; --digits) {
+        const std::string shortNumber = DisplayContent::shortNumber(number, digits);
+        if (shortNumber.empty())
+            break;
+        const QString shortened = QString::fromUtf8(prefix) + QString::fromStdString(shortNumber);
+        if (metrics.horizontalAdvance(shortened) <= width)
+            return shortened;
+    }
+    return metrics.elidedText(QString::fromUtf8(prefix) + ellipsis, Qt::ElideRight, width);
+}
+
+// The status wraps onto the label's second line between any two
+// characters, and ends in "…" where even two lines cannot hold it.
+QString fittedStatus(const QString &caption, const QFont &font, int width, bool &shortened)
+{
+    // No character is narrower than a pixel, so no more than this can show.
+    QString shown = caption.left(2 * width);
+    if (!shown.isEmpty() && shown.back().isHighSurrogate())
+        shown.chop(1);
+    for (QChar &c : shown) {
+        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            c = QLatin1Char(' ');
+    }
+    QTextLayout layout(shown, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine first = layout.createLine();
+    first.setLineWidth(width);
+    layout.endLayout();
+    const QString rest = shown.mid(first.textLength());
+    shortened = shown.size() < caption.size();
+    if (rest.isEmpty() && !shortened)
+        return shown;
+    const QFontMetrics metrics(font);
+    QString second = metrics.elidedText(rest, Qt::ElideRight, width);
+    if (second == rest && shown.size() < caption.size())
+        second = metrics.elidedText(rest + ellipsis, Qt::ElideRight, width);
+    shortened = shortened || second != rest;
+    return shown.left(first.textLength()) + QLatin1Char('\n') + second;
+}
+
+QWidget *createControl(const ControlLayout &control, QWidget *container)
 {
     const QString caption = QString::fromUtf8(control.caption ? control.caption : "");
     switch (control.kind) {
-    case ControlLayout::Kind::Frame: {
-        auto *frame = new QGroupBox(caption, container);
-        frame->setStyle(frameStyle);
-        return frame;
-    }
+    case ControlLayout::Kind::Frame:
+        return new GroupFrame(caption, container);
     case ControlLayout::Kind::Label:
         return createLabel(caption, toPixels(control.height), container);
     case ControlLayout::Kind::TextBox: {
@@ -134,13 +188,13 @@ Form1::Form1(QWidget *parent)
     setFixedSize(toPixels(ControlLayout::windowWidth), toPixels(ControlLayout::windowHeight));
 
     Timer1->setObjectName(QStringLiteral("Timer1"));
+    for (QTimer *write : {&m_markerWrite, &m_labelsWrite}) {
+        write->setSingleShot(true);
+        write->setTimerType(Qt::PreciseTimer);
+    }
 
-    m_frameStyle = new FrameStyle(QApplication::style()->name());
-    m_frameStyle->setParent(this);
     createControls();
     connectHandlers();
-    m_repaintPacer = new RepaintPacer(this);
-    new AccessibilityPacer(this, {m_dataLabels.begin(), m_dataLabels.end()});
     Form_Load();
 }
 
@@ -150,7 +204,7 @@ void Form1::createControls()
     std::vector<const ControlLayout *> focusOrder;
     for (const ControlLayout &control : ControlLayout::table()) {
         QWidget *container = control.container ? controls.at(control.container) : this;
-        QWidget *widget = createControl(control, container, m_frameStyle);
+        QWidget *widget = createControl(control, container);
         widget->setObjectName(QString::fromUtf8(control.name));
         widget->move(toPixels(control.left), toPixels(control.top));
         widget->setFixedSize(toPixels(control.width), toPixels(control.height));
@@ -167,7 +221,7 @@ void Form1::createControls()
         setTabOrder(controls.at(focusOrder[i - 1]->name), controls.at(focusOrder[i]->name));
 
     for (std::size_t i = 0; i < m_dataLabels.size(); ++i)
-        m_dataLabels[i] = static_cast<DataLabel *>(controls.at("Label" + std::to_string(i + 1)));
+        m_dataLabels[i] = static_cast<QLabel *>(controls.at("Label" + std::to_string(i + 1)));
     Picture1 = static_cast<QLabel *>(controls.at("Picture1"));
     QLineEdit **boxes[] = {&Text1, &Text2, &Text3, &Text4, &Text5, &Text6, &Text7};
     for (std::size_t i = 0; i < std::size(boxes); ++i)
@@ -189,6 +243,8 @@ void Form1::connectHandlers()
         connect(findChild<QPushButton *>(name), &QPushButton::clicked, this, clickHandlers[i]);
     }
     connect(Timer1, &SteadyTimer::timeout, this, &Form1::Timer1_Timer);
+    connect(&m_markerWrite, &QTimer::timeout, this, &Form1::writeMarker);
+    connect(&m_labelsWrite, &QTimer::timeout, this, &Form1::writeLabels);
 }
 
 // No handler runs at the close, but a running timer stops with the window:
@@ -199,22 +255,76 @@ void Form1::closeEvent(QCloseEvent *event)
     QWidget::closeEvent(event);
 }
 
-// Every label is set each time; a caption that has not changed is not
-// converted again, so a long status costs nothing on the ticks after it.
+// The captions are worked out for every refresh; a caption that has not
+// changed is not converted again, so a long status costs nothing on the
+// ticks after it.
 void Form1::UpdateDisplay()
 {
-    m_repaintPacer->aboutToChange();
-    const std::bitset<9> changed = m_shown.refresh(m_state);
-    Picture1->move(markerPixels(m_shown.markerLeft), markerPixels(m_shown.markerTop));
-    for (std::size_t i = 0; i < m_dataLabels.size(); ++i) {
-        if (changed[i])
-            m_captions[i] = QString::fromStdString(m_shown.labels[i]);
-        m_dataLabels[i]->setText(m_captions[i]);
+    m_unwritten |= m_shown.refresh(m_state);
+    if (!std::exchange(m_ticked, false) || !Timer1->isActive()) {
+        writeMarker();
+        writeLabels();
+        return;
     }
+    const QScreen *shown = screen();
+    const Clock::duration frame = std::chrono::duration_cast<Clock::duration>(
+        std::chrono::duration<double>(1 / (shown && shown->refreshRate() >= 1 ? shown->refreshRate() : 60)));
+    const Clock::time_point now = Clock::now();
+    const bool flood = now - m_lastTick < frame;
+    m_lastTick = now;
+    writeWhenDue(m_markerWrite, m_markerWritten, frame, &Form1::writeMarker);
+    writeWhenDue(m_labelsWrite, m_labelsWritten, flood ? Clock::duration(readableInterval) : frame,
+                 &Form1::writeLabels);
+}
+
+void Form1::writeWhenDue(QTimer &timer, Clock::time_point written, Clock::duration gap, void (Form1::*write)())
+{
+    const Clock::duration since = Clock::now() - written;
+    if (since >= gap)
+        (this->*write)();
+    else if (!timer.isActive())
+        timer.start(std::chrono::ceil<std::chrono::milliseconds>(gap - since));
+}
+
+void Form1::writeMarker()
+{
+    m_markerWrite.stop();
+    m_markerWritten = Clock::now();
+    Picture1->move(markerPixels(m_shown.markerLeft), markerPixels(m_shown.markerTop));
+}
+
+void Form1::writeLabels()
+{
+    m_labelsWrite.stop();
+    m_labelsWritten = Clock::now();
+    for (std::size_t i = 0; i < m_dataLabels.size(); ++i) {
+        if (m_unwritten[i])
+            writeLabel(i);
+    }
+    m_unwritten.reset();
+}
+
+// A label shows what its box can hold of its caption, and then the whole
+// caption as its tool tip; assistive technology always reads it whole.
+void Form1::writeLabel(std::size_t index)
+{
+    QLabel *label = m_dataLabels[index];
+    const QString caption = QString::fromStdString(m_shown.labels[index]);
+    const int width = label->contentsRect().width();
+    bool shortened = false;
+    const QString shown = index == m_dataLabels.size() - 1
+        ? fittedStatus(caption, label->font(), width, shortened)
+        : fittedNumber(index, m_shown.labels[index], label->fontMetrics(), width, shortened);
+    label->setAccessibleName(caption);
+    label->setText(shown);
+    const QString toolTip = !shortened ? QString()
+        : caption.size() <= longestToolTip ? caption : caption.left(longestToolTip) + ellipsis;
+    if (label->toolTip() != toolTip)
+        label->setToolTip(toolTip);
 }
 
 void Form1::Form_Load() { m_run.initialise(); UpdateDisplay(); }
-void Form1::Timer1_Timer() { m_run.tick(); UpdateDisplay(); }
+void Form1::Timer1_Timer() { m_run.tick(); m_ticked = true; UpdateDisplay(); }
 void Form1::Command1_Click() { m_run.startPause(); UpdateDisplay(); }
 void Form1::Command2_Click() { m_edit.returnToOrigin(); UpdateDisplay(); }
 void Form1::Command3_Click() { m_run.reset(); UpdateDisplay(); }

@@ -9,20 +9,26 @@
 #include "runcontrol.h"
 #include "steadytimer.h"
 
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
-#include <string>
+#include <bitset>
+#include <chrono>
 
-class DataLabel;
-class FrameStyle;
 class QLabel;
 class QLineEdit;
-class RepaintPacer;
 
 // The program's one window: map, data and operation panels, and the tick
 // timer. Each handler runs one command on the motion state and ends with
 // one call of UpdateDisplay, the only code that writes to the screen.
+//
+// A command's refresh is written at once. Ticks may come every
+// millisecond, faster than any screen shows them and far faster than
+// anyone can read a number, so a tick's refresh moves the marker at most
+// once per frame of the screen and rewrites the labels at most once per
+// frame too, or ten times a second while ticks come faster than frames.
+// A write still to come always carries the latest state.
 class Form1 : public QWidget
 {
     Q_OBJECT
@@ -37,6 +43,11 @@ private:
     void createControls();
     void connectHandlers();
     void UpdateDisplay();
+    void writeMarker();
+    void writeLabels();
+    void writeLabel(std::size_t index);
+    void writeWhenDue(QTimer &timer, std::chrono::steady_clock::time_point written,
+                      std::chrono::steady_clock::duration gap, void (Form1::*write)());
 
     void Form_Load();
     void Timer1_Timer();
@@ -62,11 +73,12 @@ private:
     EditingCommands m_edit;
 
     DisplayContent m_shown;
-    std::array<QString, 9> m_captions;
-    RepaintPacer *m_repaintPacer = nullptr;
-    FrameStyle *m_frameStyle = nullptr;
+    bool m_ticked = false;
+    std::bitset<9> m_unwritten;
+    QTimer m_markerWrite, m_labelsWrite;
+    std::chrono::steady_clock::time_point m_lastTick, m_markerWritten, m_labelsWritten;
 
-    std::array<DataLabel *, 9> m_dataLabels{}; // Label1 … Label9
+    std::array<QLabel *, 9> m_dataLabels{}; // Label1 … Label9
     QLabel *Picture1 = nullptr;
     QLineEdit *Text1 = nullptr, *Text2 = nullptr, *Text3 = nullptr, *Text4 = nullptr,
               *Text5 = nullptr, *Text6 = nullptr, *Text7 = nullptr;

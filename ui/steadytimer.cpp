@@ -6,45 +6,41 @@
 SteadyTimer::SteadyTimer(QObject *parent)
     : QObject(parent)
 {
-    m_wakeUp.setSingleShot(true);
     m_wakeUp.setTimerType(Qt::PreciseTimer);
-    connect(&m_wakeUp, &QTimer::timeout, this, &SteadyTimer::fire);
+    connect(&m_wakeUp, &QTimer::timeout, this, &SteadyTimer::runDueTicks);
 }
 
 void SteadyTimer::setInterval(int milliseconds)
 {
-    if (milliseconds <= 0) {
-        m_interval = {};
+    m_interval = std::chrono::milliseconds(std::max(milliseconds, 0));
+    if (m_interval.count() == 0) {
         m_wakeUp.stop();
         return;
     }
-    m_interval = std::chrono::milliseconds(milliseconds);
+    // Anchored before the wake-ups start, so that none comes before its deadline.
     m_deadline = Clock::now() + m_interval;
-    waitForDeadline();
+    m_wakeUp.start(m_interval);
 }
 
-// Rounded up, so that no tick comes before its deadline.
-void SteadyTimer::waitForDeadline()
+void SteadyTimer::runDueTicks()
 {
-    const auto remaining = std::chrono::ceil<std::chrono::milliseconds>(m_deadline - Clock::now());
-    m_wakeUp.start(std::max(remaining, std::chrono::milliseconds(0)));
-}
-
-SteadyTimer::Clock::time_point SteadyTimer::nextDeadline(Clock::time_point reached, Clock::time_point now,
-                                                        std::chrono::milliseconds interval)
-{
-    return (now - reached > maximumLag ? now : reached) + interval;
-}
-
-void SteadyTimer::fire()
-{
-    // Some platforms' timers wake a fraction of a millisecond early.
-    if (Clock::now() < m_deadline) {
-        waitForDeadline();
+    if (m_interval.count() == 0)
+        return;
+    const Clock::time_point now = Clock::now();
+    if (now < m_deadline) {
+        // Some platforms' timers wake a fraction of a millisecond early:
+        // the tick waits for its deadline, not for the next wake-up.
+        QTimer::singleShot(std::chrono::ceil<std::chrono::milliseconds>(m_deadline - now), Qt::PreciseTimer,
+                           this, &SteadyTimer::runDueTicks);
         return;
     }
-    m_deadline = nextDeadline(m_deadline, Clock::now(), m_interval);
-    // Armed before the tick runs, so that a tick which stops the timer stays stopped.
-    waitForDeadline();
-    emit timeout();
+    if (now - m_deadline > maximumLag) {
+        m_deadline = now;
+        m_wakeUp.start(m_interval);
+    }
+    // A tick may stop the timer.
+    while (m_interval.count() > 0 && now >= m_deadline) {
+        m_deadline += m_interval;
+        emit timeout();
+    }
 }

@@ -3,7 +3,13 @@
 
 #pragma once
 
+#include <QtGlobal>
+
 // For the tools, tests and measurements that run the window without a
 // screen: Qt's offscreen platform, unless the environment names another.
 // Call before the QApplication is made.
-void useOffscreenPlatformUnlessSet();
+inline void useOffscreenPlatformUnlessSet()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
