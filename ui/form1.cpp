@@ -272,7 +272,8 @@ void Form1::UpdateDisplay()
     const Clock::time_point now = Clock::now();
     const bool flood = now - m_lastTick < frame;
     m_lastTick = now;
-    writeWhenDue(m_markerWrite, m_markerWritten, frame, &Form1::writeMarker);
+    if (markerPosition() != Picture1->pos())
+        writeWhenDue(m_markerWrite, m_markerWritten, frame, &Form1::writeMarker);
     writeWhenDue(m_labelsWrite, m_labelsWritten, flood ? Clock::duration(readableInterval) : frame,
                  &Form1::writeLabels);
 }
@@ -286,11 +287,16 @@ void Form1::writeWhenDue(QTimer &timer, Clock::time_point written, Clock::durati
         timer.start(std::chrono::ceil<std::chrono::milliseconds>(gap - since));
 }
 
+QPoint Form1::markerPosition() const
+{
+    return {markerPixels(m_shown.markerLeft), markerPixels(m_shown.markerTop)};
+}
+
 void Form1::writeMarker()
 {
     m_markerWrite.stop();
     m_markerWritten = Clock::now();
-    Picture1->move(markerPixels(m_shown.markerLeft), markerPixels(m_shown.markerTop));
+    Picture1->move(markerPosition());
 }
 
 void Form1::writeLabels()

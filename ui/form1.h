@@ -43,6 +43,7 @@ private:
     void createControls();
     void connectHandlers();
     void UpdateDisplay();
+    QPoint markerPosition() const;
     void writeMarker();
     void writeLabels();
     void writeLabel(std::size_t index);

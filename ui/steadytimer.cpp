@@ -24,20 +24,18 @@ void SteadyTimer::setInterval(int milliseconds)
 
 void SteadyTimer::runDueTicks()
 {
-    if (m_interval.count() == 0)
-        return;
     const Clock::time_point now = Clock::now();
     if (now < m_deadline) {
         // Some platforms' timers wake a fraction of a millisecond early:
-        // the tick waits for its deadline, not for the next wake-up.
-        QTimer::singleShot(std::chrono::ceil<std::chrono::milliseconds>(m_deadline - now), Qt::PreciseTimer,
-                           this, &SteadyTimer::runDueTicks);
+        // one wake-up at the deadline, and the wake-ups go on from there.
+        m_wakeUp.start(std::chrono::ceil<std::chrono::milliseconds>(m_deadline - now));
         return;
     }
-    if (now - m_deadline > maximumLag) {
+    const bool stalled = now - m_deadline > maximumLag;
+    if (stalled)
         m_deadline = now;
+    if (stalled || m_wakeUp.intervalAsDuration() != m_interval)
         m_wakeUp.start(m_interval);
-    }
     // A tick may stop the timer.
     while (m_interval.count() > 0 && now >= m_deadline) {
         m_deadline += m_interval;
