@@ -44,7 +44,7 @@ std::bitset<9> DisplayContent::refresh(const MotionState &state)
     return changed;
 }
 
-std::string DisplayContent::shortNumber(std::string_view number, int digits)
+std::string DisplayContent::shortNumber(std::string_view number, int digits, bool exponentPlus)
 {
     if (number.size() < 2 || (number[0] != ' ' && number[0] != '-') || digits < 1)
         return {};
@@ -75,5 +75,5 @@ std::string DisplayContent::shortNumber(std::string_view number, int digits)
     text += mantissa.substr(0, 1);
     if (mantissa.size() > 1)
         text += "." + mantissa.substr(1);
-    return text + "…E" + (exponent < 0 ? "-" : "+") + std::to_string(std::labs(exponent));
+    return text + "…E" + (exponent < 0 ? "-" : exponentPlus ? "+" : "") + std::to_string(std::labs(exponent));
 }

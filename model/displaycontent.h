@@ -32,9 +32,10 @@ struct DisplayContent
 
     // A number's display text in a shorter form that keeps its size in
     // view: the sign, the first digits, "…" and the exponent, as
-    // " 3.00…E+5" for " 300000" with three digits. Empty for a text that
-    // is not a number other than zero.
-    static std::string shortNumber(std::string_view number, int digits);
+    // " 3.00…E+5" for " 300000" with three digits, or " 3.00…E5" without
+    // the exponent's plus sign. Empty for a text that is not a number
+    // other than zero.
+    static std::string shortNumber(std::string_view number, int digits, bool exponentPlus = true);
 
 private:
     Value m_shownStatus;

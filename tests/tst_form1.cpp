@@ -478,7 +478,11 @@ void TestForm1::captionsThatDoNotFit()
     QCOMPARE(x->toolTip(), QStringLiteral("坐标x: 12345678"));
     QCOMPARE(name(x), x->toolTip());
     QCOMPARE(control<QLabel>("Label3")->text(), QStringLiteral("坐标y:…"));
+    type("Text5", "1234567");
+    click("Command14");
+    QCOMPARE(control<QLabel>("Label6")->text(), QStringLiteral("加速度x: 1…E6"));
     QVERIFY(control<QLabel>("Label3")->toolTip().startsWith(QStringLiteral("坐标y:-1.5E+300")));
+    click("Command12");
     const QString caption = QStringLiteral("当前状态:将坐标设置为x12345678y-1.5e300");
     QCOMPARE(status->text().count(QLatin1Char('\n')), 1);
     QCOMPARE(status->text().remove(QLatin1Char('\n')), caption);

@@ -409,26 +409,30 @@ void TestMotion::shortNumbers_data()
 {
     QTest::addColumn<QString>("number");
     QTest::addColumn<int>("digits");
+    QTest::addColumn<bool>("exponentPlus");
     QTest::addColumn<QString>("shortened");
 
-    QTest::newRow("integer") << " 300000" << 3 << " 3.00…E+5";
-    QTest::newRow("cut, not rounded") << "-399999" << 2 << "-3.9…E+5";
-    QTest::newRow("one digit") << " 12345678" << 1 << " 1…E+7";
-    QTest::newRow("exponent form") << "-1.23456789012345E+300" << 3 << "-1.23…E+300";
-    QTest::newRow("more digits than it has") << " 1E+308" << 4 << " 1…E+308";
-    QTest::newRow("fraction") << " 0.00125" << 2 << " 1.2…E-3";
-    QTest::newRow("zero") << " 0" << 2 << "";
-    QTest::newRow("not a number") << " Infinity" << 2 << "";
-    QTest::newRow("text") << "abc" << 2 << "";
-    QTest::newRow("trailing text") << " 12x" << 2 << "";
+    QTest::newRow("integer") << " 300000" << 3 << true << " 3.00…E+5";
+    QTest::newRow("cut, not rounded") << "-399999" << 2 << true << "-3.9…E+5";
+    QTest::newRow("one digit") << " 12345678" << 1 << true << " 1…E+7";
+    QTest::newRow("exponent form") << "-1.23456789012345E+300" << 3 << true << "-1.23…E+300";
+    QTest::newRow("exponent without its plus") << " 1234567" << 1 << false << " 1…E6";
+    QTest::newRow("more digits than it has") << " 1E+308" << 4 << true << " 1…E+308";
+    QTest::newRow("fraction") << " 0.00125" << 2 << false << " 1.2…E-3";
+    QTest::newRow("zero") << " 0" << 2 << true << "";
+    QTest::newRow("not a number") << " Infinity" << 2 << true << "";
+    QTest::newRow("text") << "abc" << 2 << true << "";
+    QTest::newRow("trailing text") << " 12x" << 2 << true << "";
 }
 
 void TestMotion::shortNumbers()
 {
     QFETCH(QString, number);
     QFETCH(int, digits);
+    QFETCH(bool, exponentPlus);
     QFETCH(QString, shortened);
-    QCOMPARE(QString::fromStdString(DisplayContent::shortNumber(number.toStdString(), digits)), shortened);
+    QCOMPARE(QString::fromStdString(DisplayContent::shortNumber(number.toStdString(), digits, exponentPlus)),
+             shortened);
 }
 
 QTEST_GUILESS_MAIN(TestMotion)

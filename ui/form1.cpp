@@ -81,8 +81,9 @@ QLabel *createLabel(const QString &caption, int height, QWidget *container)
 }
 
 // A number too wide for its label keeps its size in view: its sign, the
-// first digits that fit, "…" and its exponent. Where not even that fits,
-// the label shows no digits at all rather than some of them.
+// first digits that fit, "…" and its exponent, with its plus sign if there
+// is room. Where not even that fits, the label shows no digits at all
+// rather than some of them.
 QString fittedNumber(std::size_t index, const std::string &caption, const QFontMetrics &metrics, int width,
                      bool &shortened)
 {
@@ -92,13 +93,15 @@ QString fittedNumber(std::size_t index, const std::string &caption, const QFontM
         return whole;
     const std::string_view prefix = DisplayContent::labelPrefixes[index];
     const std::string_view number = std::string_view(caption).substr(prefix.size());
-    for (int digits = 17; digits >= 1; --digits) {
-        const std::string shortNumber = DisplayContent::shortNumber(number, digits);
-        if (shortNumber.empty())
-            break;
-        const QString shortened = QString::fromUtf8(prefix) + QString::fromStdString(shortNumber);
-        if (metrics.horizontalAdvance(shortened) <= width)
-            return shortened;
+    for (const bool exponentPlus : {true, false}) {
+        for (int digits = 17; digits >= 1; --digits) {
+            const std::string shortNumber = DisplayContent::shortNumber(number, digits, exponentPlus);
+            if (shortNumber.empty())
+                break;
+            const QString shortened = QString::fromUtf8(prefix) + QString::fromStdString(shortNumber);
+            if (metrics.horizontalAdvance(shortened) <= width)
+                return shortened;
+        }
     }
     return metrics.elidedText(QString::fromUtf8(prefix) + ellipsis, Qt::ElideRight, width);
 }
