@@ -44,9 +44,11 @@ def named(root, role, name):
 
 
 def labels(app):
-    """The nine data labels' names, by the prefix before their colon."""
+    """The nine data labels' names, by the prefix before their colon; the
+    last of them is the window's status bar."""
     shown = {}
-    for node in pyatspi.findAllDescendants(app, lambda node: node.getRole() == pyatspi.ROLE_LABEL):
+    roles = (pyatspi.ROLE_LABEL, pyatspi.ROLE_STATUS_BAR)
+    for node in pyatspi.findAllDescendants(app, lambda node: node.getRole() in roles):
         prefix, colon, _ = (node.name or "").partition(":")
         if colon and prefix in PREFIXES:
             shown[prefix] = node.name
@@ -174,6 +176,48 @@ def check_every_slow_change_heard(app, torvane):
     assert heard >= 0.8 * tick_rate, f"{heard:.1f} name changes a second at {tick_rate:.1f} ticks a second"
 
 
+BOUNDARIES = {pyatspi.TEXT_BOUNDARY_CHAR: "char", pyatspi.TEXT_BOUNDARY_WORD_START: "word",
+              pyatspi.TEXT_BOUNDARY_WORD_END: "word", pyatspi.TEXT_BOUNDARY_SENTENCE_START: "line",
+              pyatspi.TEXT_BOUNDARY_SENTENCE_END: "line", pyatspi.TEXT_BOUNDARY_LINE_START: "line",
+              pyatspi.TEXT_BOUNDARY_LINE_END: "line"}
+
+
+def expected_unit(text, offset, unit):
+    """The character, word (blanks and what follows them) or line at an offset."""
+    if unit == "char":
+        return text[offset:offset + 1]
+    if unit == "line" or not text:
+        return text
+    words = [word for word in text.replace(" ", " \0").split("\0") if word]
+    start = 0
+    for word in words:
+        if offset < start + len(word) or word is words[-1]:
+            return word
+        start += len(word)
+
+
+def check_text_boundaries(app):
+    """Every question about a box's text, at every offset including its end,
+    answers within a second, and rightly; the whole text is one run of
+    attributes."""
+    box = named(app, pyatspi.ROLE_TEXT, "坐标x")
+    for text in ["20", "abc", "12.9", "-1 25", ""]:
+        box.queryEditableText().setTextContents(text)
+        reader = box.queryText()
+        wait_for(f"the box to hold {text!r}", lambda: reader.getText(0, -1) == text)
+        for offset in range(len(text) + 1):
+            for boundary, unit in BOUNDARIES.items():
+                started = time.monotonic()
+                at = reader.getTextAtOffset(offset, boundary)
+                reader.getTextBeforeOffset(offset, boundary)
+                reader.getTextAfterOffset(offset, boundary)
+                seconds = time.monotonic() - started
+                assert seconds < 1, f"{text!r} at {offset}, {boundary}: {seconds:.1f} s"
+                assert at[0] == expected_unit(text, offset, unit), (text, offset, boundary, at)
+            attributes = reader.getAttributeRun(offset, False)
+            assert (attributes[1], attributes[2]) == (0, len(text)), (text, offset, attributes)
+
+
 def main(program):
     torvane = start(program)
     try:
@@ -192,6 +236,9 @@ def main(program):
         shown = expect_after(app, "将TPS设为", shown, {"TPS": " 1000"})
         shown = expect_after(app, "回原点", shown, {"坐标x": " 0", "当前状态": "已回原点"})
 
+        pyatspi.setTimeout(1000, 1000)
+        check_text_boundaries(app)
+        fill(app, "坐标x", "0")
         marker = pyatspi.findDescendant(app, lambda node: node.name == "运动点标记")
         assert marker is not None, "the marker has no accessible name"
 

@@ -41,6 +41,7 @@ private slots:
     void layout();
     void keyboard();
     void accessibleNames();
+    void textBoxesAnswerEveryQuestion();
     void runJourney();
     void directionPad_data();
     void directionPad();
@@ -232,6 +233,51 @@ void TestForm1::accessibleNames()
     QVERIFY(!name("Picture1").isEmpty());
     click("Command5");
     QCOMPARE(name("Label6"), QStringLiteral("加速度x: 1"));
+
+    // The window is a frame, the status its status bar; a new status is
+    // announced, and the buttons say in words what they do.
+    const auto role = [this](const QString &control) {
+        return QAccessible::queryAccessibleInterface(this->control<QWidget>(control))->role();
+    };
+    QCOMPARE(QAccessible::queryAccessibleInterface(m_window.get())->role(), QAccessible::Window);
+    QCOMPARE(QAccessible::queryAccessibleInterface(m_window.get())->text(QAccessible::Name), QStringLiteral("Torvane"));
+    QCOMPARE(role("Label9"), QAccessible::StatusBar);
+    const auto description = [this](const QString &control) {
+        return QAccessible::queryAccessibleInterface(this->control<QWidget>(control))->text(QAccessible::Description);
+    };
+    QCOMPARE(description("Command8"), QStringLiteral("加速度 x 减 1，y 加 1（左上）"));
+    QCOMPARE(description("Command1"), QStringLiteral("已暂停"));
+    type("Text2", "y");
+    click("Command12");
+    const QList<QWidget *> notices = m_window->findChildren<QWidget *>();
+    const auto notice = std::find_if(notices.begin(), notices.end(), [](QWidget *w) {
+        return QAccessible::queryAccessibleInterface(w)->role() == QAccessible::Notification;
+    });
+    QVERIFY(notice != notices.end() && (*notice)->isVisible() && (*notice)->size().isEmpty());
+    QCOMPARE(QAccessible::queryAccessibleInterface(*notice)->text(QAccessible::Name), QStringLiteral("坐标y无效"));
+    click("Command1");
+    QCOMPARE(description("Command1"), QStringLiteral("运行中"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(*notice)->text(QAccessible::Name), QStringLiteral("运行中"));
+}
+
+// Word and line questions at the end of a box's text are the ones Qt's own
+// answer never returns from; the whole text is one run of attributes.
+void TestForm1::textBoxesAnswerEveryQuestion()
+{
+    QAccessibleTextInterface *text = QAccessible::queryAccessibleInterface(control<QLineEdit>("Text7"))->textInterface();
+    int start = -1, end = -1;
+    QCOMPARE(text->textAtOffset(2, QAccessible::WordBoundary, &start, &end), QStringLiteral("20"));
+    QCOMPARE(std::pair(start, end), std::pair(0, 2));
+    QCOMPARE(text->textAtOffset(2, QAccessible::CharBoundary, &start, &end), QString());
+    QCOMPARE(text->textBeforeOffset(2, QAccessible::CharBoundary, &start, &end), QStringLiteral("0"));
+    QCOMPARE(text->textAtOffset(2, QAccessible::SentenceBoundary, &start, &end), QStringLiteral("20"));
+    QCOMPARE(text->textAfterOffset(0, QAccessible::WordBoundary, &start, &end), QString());
+    type("Text7", "-1 25");
+    QCOMPARE(text->textAtOffset(2, QAccessible::WordBoundary, &start, &end), QStringLiteral("-1 "));
+    QCOMPARE(text->textAfterOffset(1, QAccessible::WordBoundary, &start, &end), QStringLiteral("25"));
+    QCOMPARE(text->textBeforeOffset(5, QAccessible::WordBoundary, &start, &end), QStringLiteral("-1 "));
+    QVERIFY(text->attributes(3, &start, &end).isEmpty());
+    QCOMPARE(std::pair(start, end), std::pair(0, 5));
 }
 
 void TestForm1::runJourney()

@@ -18,6 +18,7 @@ struct ControlLayout
     int left, top, width, height;
     int tabIndex;
     const char *description = nullptr; // what a text box or the marker holds
+    const char *help = nullptr;        // what a button does, in words
 
     static constexpr int twipsPerPixel = 15;
     static constexpr int windowWidth = 11055;

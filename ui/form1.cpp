@@ -3,6 +3,8 @@
 
 #include "form1.h"
 
+#include "accessibleannouncer.h"
+#include "accessiblefactory.h"
 #include "controllayout.h"
 #include "directionbutton.h"
 #include "groupframe.h"
@@ -29,8 +31,14 @@ using Clock = std::chrono::steady_clock;
 // While ticks come faster than the screen's frames, the labels change ten
 // times a second: as fast as a number can still be read.
 constexpr std::chrono::milliseconds readableInterval(100);
-constexpr int longestToolTip = 1000;
 const QChar ellipsis(0x2026);
+
+// A caption or message as a tool tip or a screen reader takes it.
+QString shortened(const QString &text)
+{
+    constexpr int longest = 1000;
+    return text.size() <= longest ? text : text.left(longest) + ellipsis;
+}
 
 char localeDecimalSeparator()
 {
@@ -196,6 +204,8 @@ Form1::Form1(QWidget *parent)
         write->setTimerType(Qt::PreciseTimer);
     }
 
+    installAccessibleFactory();
+    m_announcer = new AccessibleAnnouncer(this);
     createControls();
     connectHandlers();
     Form_Load();
@@ -213,6 +223,8 @@ void Form1::createControls()
         widget->setFixedSize(toPixels(control.width), toPixels(control.height));
         if (control.description)
             widget->setAccessibleName(QString::fromUtf8(control.description));
+        if (control.help)
+            widget->setAccessibleDescription(QString::fromUtf8(control.help));
         controls[control.name] = widget;
         if (takesFocus(control.kind))
             focusOrder.push_back(&control);
@@ -226,6 +238,7 @@ void Form1::createControls()
     for (std::size_t i = 0; i < m_dataLabels.size(); ++i)
         m_dataLabels[i] = static_cast<QLabel *>(controls.at("Label" + std::to_string(i + 1)));
     Picture1 = static_cast<QLabel *>(controls.at("Picture1"));
+    Command1 = static_cast<QPushButton *>(controls.at("Command1"));
     QLineEdit **boxes[] = {&Text1, &Text2, &Text3, &Text4, &Text5, &Text6, &Text7};
     for (std::size_t i = 0; i < std::size(boxes); ++i)
         *boxes[i] = static_cast<QLineEdit *>(controls.at("Text" + std::to_string(i + 1)));
@@ -310,6 +323,11 @@ void Form1::writeLabels()
         if (m_unwritten[i])
             writeLabel(i);
     }
+    // A screen reader hears of a new status at once, and of no tick.
+    if (m_unwritten[m_dataLabels.size() - 1]) {
+        m_announcer->announce(shortened(QString::fromStdString(DisplayText(m_state.zt))));
+        Command1->setAccessibleDescription(IsZero(m_state.run) ? QStringLiteral("已暂停") : QStringLiteral("运行中"));
+    }
     m_unwritten.reset();
 }
 
@@ -326,8 +344,7 @@ void Form1::writeLabel(std::size_t index)
         : fittedNumber(index, m_shown.labels[index], label->fontMetrics(), width, shortened);
     label->setAccessibleName(caption);
     label->setText(shown);
-    const QString toolTip = !shortened ? QString()
-        : caption.size() <= longestToolTip ? caption : caption.left(longestToolTip) + ellipsis;
+    const QString toolTip = shortened ? ::shortened(caption) : QString();
     if (label->toolTip() != toolTip)
         label->setToolTip(toolTip);
 }

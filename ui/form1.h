@@ -16,8 +16,10 @@
 #include <bitset>
 #include <chrono>
 
+class AccessibleAnnouncer;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 
 // The program's one window: map, data and operation panels, and the tick
 // timer. Each handler runs one command on the motion state and ends with
@@ -81,6 +83,8 @@ private:
 
     std::array<QLabel *, 9> m_dataLabels{}; // Label1 … Label9
     QLabel *Picture1 = nullptr;
+    QPushButton *Command1 = nullptr;
+    AccessibleAnnouncer *m_announcer = nullptr;
     QLineEdit *Text1 = nullptr, *Text2 = nullptr, *Text3 = nullptr, *Text4 = nullptr,
               *Text5 = nullptr, *Text6 = nullptr, *Text7 = nullptr;
 };
