@@ -1,0 +1,213 @@
+# SPDX-FileCopyrightText: 2026 Torvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+"""A blind student's journey with Orca, the screen reader: Orca runs with
+speech-dispatcher, whose one output module writes each utterance to a file
+instead of speaking it, and the journey works Torvane with the keyboard
+alone and checks what Orca says. It Tabs through the controls, starts and
+pauses, types a bad entry, drives an overflow, asks for the window's title
+and its status bar; every new status must be spoken within a second. Then
+it measures the CPU Torvane and Orca use at 20 and 1000 ticks a second,
+first without Orca and then with it. Runs under Xvfb inside its own D-Bus
+session; exits 77 (skipped) where another Orca of this user runs, as Orca
+then refuses to start."""
+
+import os
+import subprocess
+import sys
+import tempfile
+import time
+
+import pyatspi
+
+from accessibility_journey import application, cpu_seconds, fill, labels, press, pump
+from desktop import close_window, finish, start, wait_for
+
+SPOKEN_WITHIN = 1.0
+SPEECHD_CONF = """AddModule "logfile" "sd_generic" "logfile.conf"
+DefaultModule logfile
+AudioOutputMethod "alsa"
+AudioALSADevice "null"
+"""
+MODULE_CONF = """GenericExecuteSynth "echo \\"$DATA\\" >> {log}"
+GenericLanguage "en" "en" "utf-8"
+GenericLanguage "zh" "zh" "utf-8"
+AddVoice "en" "MALE1" "en"
+AddVoice "zh" "MALE1" "zh"
+"""
+
+
+class Speech:
+    """What Orca has said, utterance by utterance, from the log file."""
+
+    def __init__(self, log):
+        self.log = log
+        self.heard = 0
+
+    def utterances(self):
+        try:
+            with open(self.log, encoding="utf-8") as lines:
+                return [line.strip() for line in lines]
+        except FileNotFoundError:
+            return []
+
+    def keys(self, *keys):
+        """Presses the keys; what Orca says next counts from here."""
+        self.heard = len(self.utterances())
+        subprocess.run(["xdotool", "key", "--delay", "100", *keys], check=True)
+
+    def after(self, keys, expected, within=10.0):
+        """Presses the keys and waits for an utterance containing the expected
+        text among those that follow; returns the seconds it took."""
+        started = time.monotonic()
+        self.keys(*keys)
+        return self.also(expected, started, within)
+
+    def also(self, expected, started=None, within=10.0):
+        """Waits for an utterance containing the expected text since the last
+        keys were pressed."""
+        started = started or time.monotonic()
+        while time.monotonic() - started < within:
+            if any(expected in line for line in self.said_since()):
+                return time.monotonic() - started
+            time.sleep(0.02)
+        sys.exit(f"Orca did not say {expected!r}; since the last keys it said {self.said_since()}")
+
+    def said_since(self):
+        return self.utterances()[self.heard:]
+
+
+def tab_to(speech, name):
+    """Tabs on, a control at a time as Orca names each, to the control
+    whose utterances begin with the name."""
+    for _ in range(30):
+        speech.keys("Tab")
+        wait_for("Orca to name the next control",
+                 lambda: any(line.endswith(("push button.", " text.")) for line in speech.said_since()))
+        if any(line.startswith(name) for line in speech.said_since()):
+            return
+    sys.exit(f"Tab never reached {name}; last said {speech.said_since()}")
+
+
+def announced(speech, keys, status):
+    seconds = speech.after(keys, f"notification {status}")
+    assert seconds <= SPOKEN_WITHIN, f"{status} spoken after {seconds:.2f} s"
+    print(f"{status}: spoken {seconds:.2f} s after the key")
+
+
+def set_by(speech, button, text, status):
+    """Types into the x box of a button's row and presses the button."""
+    tab_to(speech, button)
+    subprocess.run(["xdotool", "key", "--delay", "200", "Tab", "ctrl+a"], check=True)
+    subprocess.run(["xdotool", "type", "--delay", "50", text], check=True)
+    time.sleep(0.5)
+    announced(speech, ["shift+Tab", "space"], status)
+
+
+def journey(speech):
+    speech.also("Torvane frame")
+    speech.also("开始/暂停 push button")
+    announced(speech, ["space"], "运行中")
+    announced(speech, ["space"], "已暂停")
+
+    for name, description in [("回原点", None), ("重置", None), ("ay+1", "加速度 y 加 1"),
+                              ("ax+1", "加速度 x 加 1"), ("ax-1", "加速度 x 减 1"), ("ay-1", "加速度 y 减 1"),
+                              ("ax-1ay+1", "加速度 x 减 1"), ("ax+1ay+1", "加速度 x 加 1"),
+                              ("ax-1ay-1", "加速度 x 减 1"), ("ax+1ay-1", "加速度 x 加 1"),
+                              ("将坐标设置为", None), ("0", None)]:
+        speech.after(["Tab"], name)
+        if description:
+            speech.also(description)
+    speech.also("坐标x text")
+
+    # A box holding 20 is read as 20, and asking for the word just typed
+    # (Ctrl+Left at the end of it) is answered.
+    tab_to(speech, "20")
+    assert not any(line.rstrip(".") == "2" for line in speech.said_since()), speech.said_since()
+    speech.after(["ctrl+Left"], "20")
+
+    set_by(speech, "将坐标设置为", "abc", "坐标x无效")
+    set_by(speech, "将速度设置为", "1e308", "将速度设置为")
+    set_by(speech, "加速度设置为", "1e308", "将加速度设置为")
+    tab_to(speech, "开始/暂停")
+    announced(speech, ["space"], "数值溢出")
+
+    speech.after(["Insert+KP_Enter"], "Torvane")
+    speech.after(["Insert+KP_Enter", "Insert+KP_Enter"], "当前状态:数值溢出")
+    assert any("status" in line for line in speech.said_since()), speech.said_since()
+
+
+def measure(app, torvane, orca, rate):
+    """The share of a core Torvane (and Orca) use over three seconds of
+    ticking at the rate, with five labels changing."""
+    fill(app, "TPS", str(rate))
+    press(app, "将TPS设为")
+    press(app, "开始/暂停")
+    wait_for("ticking", lambda: labels(app)["当前状态"] == "当前状态:运行中")
+    pump(0.5)
+    pids = [torvane.pid] + ([orca.pid] if orca else [])
+    before, started = [cpu_seconds(pid) for pid in pids], time.monotonic()
+    pump(3)
+    after, elapsed = [cpu_seconds(pid) for pid in pids], time.monotonic() - started
+    press(app, "开始/暂停")
+    wait_for("the pause", lambda: labels(app)["当前状态"] == "当前状态:已暂停")
+    return [100 * (b - a) / elapsed for a, b in zip(before, after)]
+
+
+def main(program):
+    if subprocess.run(["pgrep", "-u", str(os.getuid()), "-x", "orca"], stdout=subprocess.DEVNULL).returncode == 0:
+        print("skipped: another Orca of this user runs, and Orca will not start beside it")
+        sys.exit(77)
+    home = tempfile.mkdtemp(prefix="torvane-orca-")
+    log = os.path.join(home, "speech.log")
+    modules = os.path.join(home, ".config", "speech-dispatcher", "modules")
+    os.makedirs(modules)
+    with open(os.path.join(home, ".config", "speech-dispatcher", "speechd.conf"), "w") as conf:
+        conf.write(SPEECHD_CONF)
+    with open(os.path.join(modules, "logfile.conf"), "w") as conf:
+        conf.write(MODULE_CONF.format(log=log))
+    os.environ.update(HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"),
+                      XDG_DATA_HOME=os.path.join(home, ".local", "share"))
+
+    torvane = start(program)
+    orca = None
+    try:
+        app = wait_for("Torvane on the accessibility bus", lambda: application(torvane.pid))
+        press(app, "ax+1ay+1")
+        quiet = {rate: measure(app, torvane, None, rate) for rate in (20, 1000)}
+        fill(app, "TPS", "20")
+        press(app, "重置")
+
+        orca = subprocess.Popen(["orca", "--debug-file", os.path.join(home, "orca-debug.log")],
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        speech = Speech(log)
+        speech.also("Screen reader on")
+        window = subprocess.run(["xdotool", "search", "--name", "^Torvane$"], capture_output=True, text=True,
+                                check=True).stdout.split()[0]
+        subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True)
+        journey(speech)
+
+        press(app, "重置")
+        press(app, "ax+1ay+1")
+        for rate in (20, 1000):
+            torvane_cpu, orca_cpu = measure(app, torvane, orca, rate)
+            print(f"at {rate} TPS, five labels changing: Torvane {torvane_cpu:.1f} % of a core with Orca, "
+                  f"{quiet[rate][0]:.1f} % without (ratio {torvane_cpu / max(quiet[rate][0], 0.1):.2f}); "
+                  f"Orca {orca_cpu:.1f} %")
+        close_window()
+    except BaseException:
+        torvane.kill()
+        raise
+    finally:
+        if orca:
+            orca.terminate()
+            orca.wait(timeout=10)
+    # Qt 6.4's accessibility bridge says so on standard error whenever the
+    # screen reader takes longer than Qt waits to decide about a key; the
+    # key is then handled all the same.
+    finish(torvane, tolerated=["QSpiApplication::"])
+    print("Orca journey passed")
+
+
+if __name__ == "__main__":
+    main(sys.argv[1])
