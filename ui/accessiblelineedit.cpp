@@ -4,6 +4,7 @@
 #include "accessiblelineedit.h"
 
 #include <QLineEdit>
+#include <QLocale>
 
 #include <algorithm>
 
@@ -175,11 +176,13 @@ void AccessibleLineEdit::scrollToSubstring(int, int endIndex)
     edit()->setCursorPosition(endIndex);
 }
 
+// The language is the box's own, so that a screen reader on a desktop in
+// another language can choose a voice for the program's.
 QString AccessibleLineEdit::attributes(int, int *startOffset, int *endOffset) const
 {
     *startOffset = 0;
     *endOffset = characterCount();
-    return {};
+    return QStringLiteral("language:%1;").arg(edit()->locale().bcp47Name());
 }
 
 void AccessibleLineEdit::deleteText(int startOffset, int endOffset)

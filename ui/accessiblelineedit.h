@@ -12,8 +12,8 @@ class QLineEdit;
 // answered at every offset, the end of the text included; Qt 6.4's own
 // answer to a word or sentence question at the end never comes back and
 // keeps the program busy for good. The whole text is one run of
-// attributes, so that a screen reader reads "20" as one number and not as
-// "2" and "0".
+// attributes, its language the box's, so that a screen reader reads "20"
+// as one number and not as "2" and "0".
 class AccessibleLineEdit : public QAccessibleWidget,
                            public QAccessibleTextInterface,
                            public QAccessibleEditableTextInterface

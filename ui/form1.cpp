@@ -195,6 +195,9 @@ Form1::Form1(QWidget *parent)
     font.setPixelSize(12);
     setFont(font);
     setWindowTitle(QStringLiteral("Torvane"));
+    // Its texts are Chinese, whatever the desktop's language; typed
+    // numbers still follow the desktop's.
+    setLocale(QLocale(QLocale::Chinese, QLocale::China));
     setWindowIcon(programIcon());
     setFixedSize(toPixels(ControlLayout::windowWidth), toPixels(ControlLayout::windowHeight));
 
