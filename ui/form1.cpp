@@ -34,7 +34,7 @@ constexpr std::chrono::milliseconds readableInterval(100);
 const QChar ellipsis(0x2026);
 
 // A caption or message as a tool tip or a screen reader takes it.
-QString shortened(const QString &text)
+QString readable(const QString &text)
 {
     constexpr int longest = 1000;
     return text.size() <= longest ? text : text.left(longest) + ellipsis;
@@ -106,9 +106,9 @@ QString fittedNumber(std::size_t index, const std::string &caption, const QFontM
             const std::string shortNumber = DisplayContent::shortNumber(number, digits, exponentPlus);
             if (shortNumber.empty())
                 break;
-            const QString shortened = QString::fromUtf8(prefix) + QString::fromStdString(shortNumber);
-            if (metrics.horizontalAdvance(shortened) <= width)
-                return shortened;
+            const QString candidate = QString::fromUtf8(prefix) + QString::fromStdString(shortNumber);
+            if (metrics.horizontalAdvance(candidate) <= width)
+                return candidate;
         }
     }
     return metrics.elidedText(QString::fromUtf8(prefix) + ellipsis, Qt::ElideRight, width);
@@ -328,7 +328,7 @@ void Form1::writeLabels()
     }
     // A screen reader hears of a new status at once, and of no tick.
     if (m_unwritten[m_dataLabels.size() - 1]) {
-        m_announcer->announce(shortened(QString::fromStdString(DisplayText(m_state.zt))));
+        m_announcer->announce(readable(QString::fromStdString(DisplayText(m_state.zt))));
         Command1->setAccessibleDescription(IsZero(m_state.run) ? QStringLiteral("已暂停") : QStringLiteral("运行中"));
     }
     m_unwritten.reset();
@@ -347,7 +347,7 @@ void Form1::writeLabel(std::size_t index)
         : fittedNumber(index, m_shown.labels[index], label->fontMetrics(), width, shortened);
     label->setAccessibleName(caption);
     label->setText(shown);
-    const QString toolTip = shortened ? ::shortened(caption) : QString();
+    const QString toolTip = shortened ? readable(caption) : QString();
     if (label->toolTip() != toolTip)
         label->setToolTip(toolTip);
 }
