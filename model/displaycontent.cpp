@@ -77,3 +77,22 @@ std::string DisplayContent::shortNumber(std::string_view number, int digits, boo
         text += "." + mantissa.substr(1);
     return text + "…E" + (exponent < 0 ? "-" : exponentPlus ? "+" : "") + std::to_string(std::labs(exponent));
 }
+
+std::string DisplayContent::fitted(std::size_t label, const std::string &caption,
+                                   const std::function<bool(const std::string &)> &fits)
+{
+    if (fits(caption))
+        return caption;
+    const std::string_view prefix = labelPrefixes[label];
+    const std::string_view number = std::string_view(caption).substr(prefix.size());
+    for (const bool exponentPlus : {true, false}) {
+        for (int digits = 17; digits >= 1; --digits) {
+            const std::string shortened = shortNumber(number, digits, exponentPlus);
+            if (shortened.empty())
+                break;
+            if (fits(std::string(prefix) + shortened))
+                return std::string(prefix) + shortened;
+        }
+    }
+    return std::string(prefix) + "…";
+}

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <bitset>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -36,6 +37,12 @@ struct DisplayContent
     // the exponent's plus sign. Empty for a text that is not a number
     // other than zero.
     static std::string shortNumber(std::string_view number, int digits, bool exponentPlus = true);
+
+    // A number label's caption as its box can show it: whole where it
+    // fits, else with its number in the shortest form that keeps its size
+    // in view and fits, else its prefix and "…" alone, never some digits.
+    static std::string fitted(std::size_t label, const std::string &caption,
+                              const std::function<bool(const std::string &)> &fits);
 
 private:
     Value m_shownStatus;

@@ -64,6 +64,7 @@ private slots:
     void displayContent();
     void shortNumbers_data();
     void shortNumbers();
+    void fittedNumbers();
 };
 
 void TestMotion::initialState()
@@ -433,6 +434,19 @@ void TestMotion::shortNumbers()
     QFETCH(QString, shortened);
     QCOMPARE(QString::fromStdString(DisplayContent::shortNumber(number.toStdString(), digits, exponentPlus)),
              shortened);
+}
+
+// With a box that holds a given number of bytes of UTF-8.
+void TestMotion::fittedNumbers()
+{
+    const auto fitted = [](std::size_t label, const char *caption, std::size_t room) {
+        return QString::fromStdString(DisplayContent::fitted(
+            label, caption, [room](const std::string &text) { return text.size() <= room; }));
+    };
+    QCOMPARE(fitted(1, "坐标x: 123456789012", 21), QStringLiteral("坐标x: 123456789012"));
+    QCOMPARE(fitted(1, "坐标x: 123456789012", 20), QStringLiteral("坐标x: 1.23…E+11"));
+    QCOMPARE(fitted(1, "坐标x: 123456789012", 16), QStringLiteral("坐标x: 1…E11"));
+    QCOMPARE(fitted(2, "坐标y:-1.5E+300", 14), QStringLiteral("坐标y:…"));
 }
 
 QTEST_GUILESS_MAIN(TestMotion)

@@ -3,17 +3,27 @@
 
 #include "accessibleannouncer.h"
 
-AccessibleAnnouncer::AccessibleAnnouncer(QWidget *parent)
-    : QWidget(parent)
+#include "accessiblefactory.h"
+
+#include <QLocale>
+
+AccessibleAnnouncer::AccessibleAnnouncer(QWidget *window)
+    : QWidget(window)
 {
+    installAccessibleFactory();
+    // The window's texts are Chinese whatever the desktop's language; typed
+    // numbers still follow the desktop's locale, not the widgets'.
+    window->setLocale(QLocale(QLocale::Chinese, QLocale::China));
     setFixedSize(0, 0);
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void AccessibleAnnouncer::announce(const QString &message)
+void AccessibleAnnouncer::statusChanged(const QString &status, bool running)
 {
-    setAccessibleName(message);
+    if (QWidget *run = parentWidget()->findChild<QWidget *>(QStringLiteral("Command1")))
+        run->setAccessibleDescription(running ? QStringLiteral("运行中") : QStringLiteral("已暂停"));
+    setAccessibleName(status);
     hide();
     show();
 }

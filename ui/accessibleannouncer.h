@@ -5,16 +5,19 @@
 
 #include <QWidget>
 
-// Tells a screen reader of a message as it happens, and shows nothing: a
-// widget of no size whose accessible role is a notification, shown
-// again with each message. Screen readers speak a notification that
-// appears, where they pass over a label whose text changes.
+// Tells a screen reader of each new status as it happens, and shows
+// nothing: a widget of no size whose accessible role is a notification,
+// shown again with each message. Screen readers speak a notification that
+// appears, where they pass over a label whose text changes. It also keeps
+// the description of the window's run button, Command1, the run state, and
+// sets up what assistive technology is told of the window: made before the
+// window's controls, as Qt keeps the first interface it makes for each.
 class AccessibleAnnouncer : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit AccessibleAnnouncer(QWidget *parent);
+    explicit AccessibleAnnouncer(QWidget *window);
 
-    void announce(const QString &message);
+    void statusChanged(const QString &status, bool running);
 };

@@ -4,7 +4,6 @@
 #include "form1.h"
 
 #include "accessibleannouncer.h"
-#include "accessiblefactory.h"
 #include "controllayout.h"
 #include "directionbutton.h"
 #include "groupframe.h"
@@ -88,30 +87,14 @@ QLabel *createLabel(const QString &caption, int height, QWidget *container)
     return label;
 }
 
-// A number too wide for its label keeps its size in view: its sign, the
-// first digits that fit, "…" and its exponent, with its plus sign if there
-// is room. Where not even that fits, the label shows no digits at all
-// rather than some of them.
 QString fittedNumber(std::size_t index, const std::string &caption, const QFontMetrics &metrics, int width,
                      bool &shortened)
 {
-    const QString whole = QString::fromStdString(caption);
-    shortened = metrics.horizontalAdvance(whole) > width;
-    if (!shortened)
-        return whole;
-    const std::string_view prefix = DisplayContent::labelPrefixes[index];
-    const std::string_view number = std::string_view(caption).substr(prefix.size());
-    for (const bool exponentPlus : {true, false}) {
-        for (int digits = 17; digits >= 1; --digits) {
-            const std::string shortNumber = DisplayContent::shortNumber(number, digits, exponentPlus);
-            if (shortNumber.empty())
-                break;
-            const QString candidate = QString::fromUtf8(prefix) + QString::fromStdString(shortNumber);
-            if (metrics.horizontalAdvance(candidate) <= width)
-                return candidate;
-        }
-    }
-    return metrics.elidedText(QString::fromUtf8(prefix) + ellipsis, Qt::ElideRight, width);
+    const std::string shown = DisplayContent::fitted(index, caption, [&](const std::string &text) {
+        return metrics.horizontalAdvance(QString::fromStdString(text)) <= width;
+    });
+    shortened = shown != caption;
+    return QString::fromStdString(shown);
 }
 
 // The status wraps onto the label's second line between any two
@@ -195,9 +178,6 @@ Form1::Form1(QWidget *parent)
     font.setPixelSize(12);
     setFont(font);
     setWindowTitle(QStringLiteral("Torvane"));
-    // Its texts are Chinese, whatever the desktop's language; typed
-    // numbers still follow the desktop's.
-    setLocale(QLocale(QLocale::Chinese, QLocale::China));
     setWindowIcon(programIcon());
     setFixedSize(toPixels(ControlLayout::windowWidth), toPixels(ControlLayout::windowHeight));
 
@@ -207,7 +187,6 @@ Form1::Form1(QWidget *parent)
         write->setTimerType(Qt::PreciseTimer);
     }
 
-    installAccessibleFactory();
     m_announcer = new AccessibleAnnouncer(this);
     createControls();
     connectHandlers();
@@ -241,7 +220,6 @@ void Form1::createControls()
     for (std::size_t i = 0; i < m_dataLabels.size(); ++i)
         m_dataLabels[i] = static_cast<QLabel *>(controls.at("Label" + std::to_string(i + 1)));
     Picture1 = static_cast<QLabel *>(controls.at("Picture1"));
-    Command1 = static_cast<QPushButton *>(controls.at("Command1"));
     QLineEdit **boxes[] = {&Text1, &Text2, &Text3, &Text4, &Text5, &Text6, &Text7};
     for (std::size_t i = 0; i < std::size(boxes); ++i)
         *boxes[i] = static_cast<QLineEdit *>(controls.at("Text" + std::to_string(i + 1)));
@@ -327,10 +305,8 @@ void Form1::writeLabels()
             writeLabel(i);
     }
     // A screen reader hears of a new status at once, and of no tick.
-    if (m_unwritten[m_dataLabels.size() - 1]) {
-        m_announcer->announce(readable(QString::fromStdString(DisplayText(m_state.zt))));
-        Command1->setAccessibleDescription(IsZero(m_state.run) ? QStringLiteral("已暂停") : QStringLiteral("运行中"));
-    }
+    if (m_unwritten[m_dataLabels.size() - 1])
+        m_announcer->statusChanged(readable(QString::fromStdString(DisplayText(m_state.zt))), !IsZero(m_state.run));
     m_unwritten.reset();
 }
 

@@ -19,18 +19,14 @@
 class AccessibleAnnouncer;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
 // The program's one window: map, data and operation panels, and the tick
 // timer. Each handler runs one command on the motion state and ends with
 // one call of UpdateDisplay, the only code that writes to the screen.
-//
-// A command's refresh is written at once. Ticks may come every
-// millisecond, faster than any screen shows them and far faster than
-// anyone can read a number, so a tick's refresh moves the marker at most
-// once per frame of the screen and rewrites the labels at most once per
-// frame too, or ten times a second while ticks come faster than frames.
-// A write still to come always carries the latest state.
+// A command's refresh is written at once; a tick's moves the marker at
+// most once per frame of the screen and rewrites the labels as often, or
+// ten times a second while ticks come faster than frames, as a number
+// changing faster cannot be read. A write held back carries the latest.
 class Form1 : public QWidget
 {
     Q_OBJECT
@@ -83,7 +79,6 @@ private:
 
     std::array<QLabel *, 9> m_dataLabels{}; // Label1 … Label9
     QLabel *Picture1 = nullptr;
-    QPushButton *Command1 = nullptr;
     AccessibleAnnouncer *m_announcer = nullptr;
     QLineEdit *Text1 = nullptr, *Text2 = nullptr, *Text3 = nullptr, *Text4 = nullptr,
               *Text5 = nullptr, *Text6 = nullptr, *Text7 = nullptr;

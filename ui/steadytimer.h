@@ -10,15 +10,12 @@
 
 #include <chrono>
 
-// The tick timer. It keeps absolute deadlines, each one interval after the
-// one before, so a late tick comes late instead of being lost and the rate
-// holds over time. A plain precise QTimer re-anchors at now plus the
-// interval once it has missed a whole interval, and the missed ticks are
-// gone: at 1 ms such a timer gives about four fifths of the rate. So a
-// periodic QTimer only wakes this one up, and each wake-up runs every tick
-// whose deadline has come. One tick per timeout, on the thread that owns
-// the timer; interval 0 stops it. After a long stall (a suspended machine,
-// say) it starts afresh rather than replaying the gap.
+// The tick timer keeps absolute deadlines, each one interval after the one
+// before, so a late tick comes late instead of being lost. A precise
+// QTimer that misses a whole interval re-anchors, and at 1 ms loses a
+// tenth of its ticks: here it only wakes this timer up, and each wake-up
+// runs every tick that is due, one timeout each. Interval 0 stops it;
+// after a long stall it starts afresh rather than replaying the gap.
 class SteadyTimer : public QObject, public TickTimer
 {
     Q_OBJECT
