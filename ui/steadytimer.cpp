@@ -12,7 +12,7 @@ SteadyTimer::SteadyTimer(QObject *parent)
 
 void SteadyTimer::setInterval(int milliseconds)
 {
-    m_interval = std::chrono::milliseconds(std::max(milliseconds, 0));
+    m_interval = std::chrono::milliseconds(milliseconds > 0 ? milliseconds : 0);
     if (m_interval.count() == 0) {
         m_wakeUp.stop();
         return;
