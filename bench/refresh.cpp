@@ -45,17 +45,6 @@ void RefreshBenchmark::modelTick()
     }
 }
 
-namespace {
-// Ticking, but at one tick a second, so that the ticks measured are the
-// ones the benchmark gives.
-void startSlowly(WindowDriver &driver)
-{
-    driver.type("Text7", QStringLiteral("1"));
-    driver.click("Command15");
-    driver.click("Command1");
-}
-}
-
 void RefreshBenchmark::tickWrittenAtOnce()
 {
     WindowDriver driver;
@@ -72,7 +61,7 @@ void RefreshBenchmark::tickAsPaced()
     WindowDriver driver;
     driver.click("Command9");
     QVERIFY(QTest::qWaitForWindowExposed(&driver.window()));
-    startSlowly(driver);
+    driver.startSlowly();
     QBENCHMARK {
         emit driver.timer().timeout();
         QCoreApplication::processEvents();
@@ -94,7 +83,7 @@ void RefreshBenchmark::tickWithLongCaptions()
     driver.type("Text1", QStringLiteral("1.") + QString(1000000, QLatin1Char('0')));
     driver.click("Command12");
     QVERIFY(QTest::qWaitForWindowExposed(&driver.window()));
-    startSlowly(driver);
+    driver.startSlowly();
     driver.click("Command12");
     QBENCHMARK {
         emit driver.timer().timeout();

@@ -32,3 +32,10 @@ long long WindowDriver::ticks() const
     const QString text = m_window.findChild<QLabel *>(QStringLiteral("Label8"))->text();
     return text.section(QLatin1Char(':'), 1).trimmed().toLongLong();
 }
+
+void WindowDriver::startSlowly()
+{
+    type("Text7", QStringLiteral("1"));
+    click("Command15");
+    click("Command1");
+}
