@@ -30,6 +30,10 @@ using Clock = std::chrono::steady_clock;
 // While ticks come faster than the screen's frames, the labels change ten
 // times a second: as fast as a number can still be read.
 constexpr std::chrono::milliseconds readableInterval(100);
+// Each name change costs about half a millisecond once a screen reader
+// listens, and nobody can listen to numbers faster: while the point moves,
+// assistive technology is told its numbers once a second.
+constexpr std::chrono::seconds nameInterval(1);
 const QChar ellipsis(0x2026);
 
 // A caption or message as a tool tip or a screen reader takes it.
@@ -259,6 +263,7 @@ void Form1::UpdateDisplay()
 {
     m_unwritten |= m_shown.refresh(m_state);
     if (!std::exchange(m_ticked, false) || !Timer1->isActive()) {
+        m_labelsNamed = {};
         writeMarker();
         writeLabels();
         return;
@@ -304,6 +309,15 @@ void Form1::writeLabels()
         if (m_unwritten[i])
             writeLabel(i);
     }
+    m_unnamed |= m_unwritten;
+    if (!Timer1->isActive() || m_labelsWritten - m_labelsNamed >= nameInterval) {
+        m_labelsNamed = m_labelsWritten;
+        for (std::size_t i = 0; i < m_dataLabels.size(); ++i) {
+            if (m_unnamed[i])
+                m_dataLabels[i]->setAccessibleName(QString::fromStdString(m_shown.labels[i]));
+        }
+        m_unnamed.reset();
+    }
     // A screen reader hears of a new status at once, and of no tick.
     if (m_unwritten[m_dataLabels.size() - 1])
         m_announcer->statusChanged(readable(QString::fromStdString(DisplayText(m_state.zt))), !IsZero(m_state.run));
@@ -311,7 +325,7 @@ void Form1::writeLabels()
 }
 
 // A label shows what its box can hold of its caption, and then the whole
-// caption as its tool tip; assistive technology always reads it whole.
+// caption as its tool tip; assistive technology reads it whole.
 void Form1::writeLabel(std::size_t index)
 {
     QLabel *label = m_dataLabels[index];
@@ -321,7 +335,6 @@ void Form1::writeLabel(std::size_t index)
     const QString shown = index == m_dataLabels.size() - 1
         ? fittedStatus(caption, label->font(), width, shortened)
         : fittedNumber(index, m_shown.labels[index], label->fontMetrics(), width, shortened);
-    label->setAccessibleName(caption);
     label->setText(shown);
     const QString toolTip = shortened ? readable(caption) : QString();
     if (label->toolTip() != toolTip)

@@ -73,9 +73,9 @@ private:
 
     DisplayContent m_shown;
     bool m_ticked = false;
-    std::bitset<9> m_unwritten;
+    std::bitset<9> m_unwritten, m_unnamed;
     QTimer m_markerWrite, m_labelsWrite;
-    std::chrono::steady_clock::time_point m_lastTick, m_markerWritten, m_labelsWritten;
+    std::chrono::steady_clock::time_point m_lastTick, m_markerWritten, m_labelsWritten, m_labelsNamed;
 
     std::array<QLabel *, 9> m_dataLabels{}; // Label1 … Label9
     QLabel *Picture1 = nullptr;
