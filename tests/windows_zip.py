@@ -1,13 +1,16 @@
 # SPDX-FileCopyrightText: 2026 Torvane developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Unpacks the portable Windows zip into an empty folder and starts
-torvane.exe from there under Wine, on the X display it is given: the window
-titled Torvane must appear, a click on the start button through real X
-input must set the tick counter moving (seen on the screen), and closing
-the window as a window manager does must end the program with code 0.
-Saves a picture of the window when a path is given."""
+"""Checks the portable Windows zip: it holds torvane.exe, the README, the
+licence texts and the source; the .exe imports only Windows' own DLLs and
+carries its version resource. Then copies torvane.exe alone into an empty
+folder and starts it from there under Wine, on the X display it is given:
+the window titled Torvane must appear, a click on the start button through
+real X input must set the tick counter moving (seen on the screen), and
+closing the window as a window manager does must end the program with code
+0. Saves a picture of the window when a path is given."""
 
 import os
+import shutil
 import struct
 import subprocess
 import sys
@@ -55,12 +58,50 @@ def click(x, window, point):
     x.sync()
 
 
-def main(archive, wine, picture=None):
-    folder = tempfile.mkdtemp()
+def check_contents(archive):
     with zipfile.ZipFile(archive) as unpacked:
-        unpacked.extractall(folder)
-    (program,) = [os.path.join(root, name) for root, _, names in os.walk(folder) for name in names if name == "torvane.exe"]
-    # Only what the zip holds: no Qt or mingw folders on Wine's search path.
+        names = {name.split("/", 1)[1] for name in unpacked.namelist()}
+        for expected in ["torvane.exe", "README.txt", "licenses/Torvane-GPL-3.0-or-later.txt", "licenses/Qt-LGPL-3.0.txt",
+                         "licenses/Qt-GPL-3.0.txt", "licenses/GCC-runtime-library-exception-3.1.txt",
+                         "licenses/mingw-w64-runtime-copyright.txt", "licenses/Qt-copyright.txt"]:
+            assert expected in names, f"{expected} missing from the zip"
+        assert any(name.startswith("source/torvane-") for name in names), "no source in the zip"
+        assert not [name for name in names if name.lower().endswith(".dll")], names
+        (top,) = {name.split("/", 1)[0] for name in unpacked.namelist()}
+        return unpacked.read(f"{top}/torvane.exe")
+
+
+def check_imports(program):
+    """Every DLL the program imports is one of Windows' own: an API set, or
+    a DLL Wine has in its system folder; none is Qt's or the compiler's."""
+    dump = subprocess.run([shutil.which("x86_64-w64-mingw32-objdump"), "-p", program], capture_output=True, text=True,
+                          check=True).stdout
+    imports = [line.split(":", 1)[1].strip() for line in dump.splitlines() if "DLL Name:" in line]
+    system = {name.lower() for name in os.listdir(os.path.join(os.environ["WINEPREFIX"], "drive_c/windows/system32"))}
+    foreign = [name for name in imports if name.lower().startswith(("qt", "lib"))
+               or not (name.lower() in system or name.lower().startswith("api-ms-win-"))]
+    assert imports and not foreign, f"imports besides Windows' own DLLs: {foreign}"
+
+
+def check_version(exe, release):
+    major, minor = release.split(".")
+    fixed = exe.index(struct.pack("<I", 0xFEEF04BD))
+    most, least = struct.unpack_from("<II", exe, fixed + 8)
+    version = f"{most >> 16}.{most & 0xFFFF}.{least >> 16}.{least & 0xFFFF}"
+    assert version == f"{major}.{minor[0]}.{minor[1]}.0", f"numeric file version {version}"
+    for key, value in [("CompanyName", "Torvane developers"), ("LegalCopyright", "Torvane developers"),
+                       ("FileVersion", release), ("ProductVersion", release), ("ProductName", "Torvane")]:
+        assert key.encode("utf-16-le") in exe and value.encode("utf-16-le") in exe, f"no {key} {value}"
+
+
+def main(archive, wine, picture=None):
+    exe = check_contents(archive)
+    check_version(exe, os.path.basename(archive).split("-")[1])
+    # Alone in an empty folder, with nothing on Wine's search path.
+    program = os.path.join(tempfile.mkdtemp(), "torvane.exe")
+    with open(program, "wb") as copy:
+        copy.write(exe)
+    check_imports(program)
     env = {key: value for key, value in os.environ.items() if key != "WINEPATH" and not key.startswith(("WINEQT_", "QT_"))}
     torvane = subprocess.Popen([wine, program], cwd=os.path.dirname(program), env=env,
                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -82,7 +123,7 @@ def main(archive, wine, picture=None):
         if torvane.poll() is None:
             torvane.kill()
     assert code == 0, f"exit code {code}"
-    print("the Windows zip started, ticked and closed cleanly under Wine")
+    print("torvane.exe from the Windows zip started alone, ticked and closed cleanly under Wine")
     print("windows_zip: 1 passed, 0 failed")
 
 
