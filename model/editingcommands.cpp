@@ -55,8 +55,8 @@ void EditingCommands::setAcceleration(std::string_view xText, std::string_view y
 void EditingCommands::setPair(Value &xField, Value &yField, std::string_view xText,
                               std::string_view yText, const char *quantity, const char *leadWords)
 {
-    const std::optional<Value> newX = FromText(xText, m_decimalSeparator);
-    const std::optional<Value> newY = FromText(yText, m_decimalSeparator);
+    const std::optional<Value> newX = FromText(xText, m_numbers);
+    const std::optional<Value> newY = FromText(yText, m_numbers);
     if (!newX || !newY) {
         m_state.zt = Value::text(std::string(quantity) + (newX ? "y" : "x") + "无效");
         return;

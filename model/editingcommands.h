@@ -3,19 +3,20 @@
 
 #pragma once
 
+#include "value.h"
+
 #include <string>
 #include <string_view>
 
 struct MotionState;
-class Value;
 
 // The commands that change position, velocity and acceleration while
 // ticking is on or off. None of these refresh the display; their caller does.
 class EditingCommands
 {
 public:
-    explicit EditingCommands(MotionState &state, char decimalSeparator = '.')
-        : m_state(state), m_decimalSeparator(decimalSeparator) {}
+    explicit EditingCommands(MotionState &state, NumberSymbols numbers = {})
+        : m_state(state), m_numbers(numbers) {}
 
     // One unit of acceleration in each of dax and day (each -1, 0 or +1).
     void nudgeAcceleration(int dax, int day);
@@ -29,5 +30,5 @@ private:
                  const char *quantity, const char *leadWords);
 
     MotionState &m_state;
-    char m_decimalSeparator;
+    NumberSymbols m_numbers;
 };

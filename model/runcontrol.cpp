@@ -40,7 +40,7 @@ void RunControl::startPause()
 
 void RunControl::setTickRate(std::string_view text)
 {
-    const std::optional<Value> rate = FromText(text, m_decimalSeparator);
+    const std::optional<Value> rate = FromText(text, m_numbers);
     if (!rate) {
         m_state.zt = Value::text("TPS无效");
         return;

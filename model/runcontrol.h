@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "value.h"
+
 #include <string_view>
 
 struct MotionState;
@@ -13,8 +15,8 @@ class TickTimer;
 class RunControl
 {
 public:
-    RunControl(MotionState &state, TickTimer &timer, char decimalSeparator = '.')
-        : m_state(state), m_timer(timer), m_decimalSeparator(decimalSeparator) {}
+    RunControl(MotionState &state, TickTimer &timer, NumberSymbols numbers = {})
+        : m_state(state), m_timer(timer), m_numbers(numbers) {}
 
     void initialise();
     void startPause();
@@ -27,5 +29,5 @@ private:
 
     MotionState &m_state;
     TickTimer &m_timer;
-    char m_decimalSeparator;
+    NumberSymbols m_numbers;
 };

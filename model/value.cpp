@@ -73,20 +73,30 @@ char32_t nextCodePoint(std::string_view text, std::size_t &i)
 // the minus sign U+2212 and white space of any kind; blanks are kept only
 // to be refused inside a number. Any other character cannot be part of a
 // number, so the text is refused.
-std::optional<std::string> asciiForm(std::string_view text)
+// Stands for the decimal separator in the ASCII form, whatever character
+// the locale uses: no typed character becomes it.
+constexpr char separatorMark = char(0x80);
+
+std::optional<std::string> asciiForm(std::string_view text, NumberSymbols symbols)
 {
     std::string ascii;
     ascii.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
-        const char32_t c = nextCodePoint(text, i);
-        if (isWhiteSpace(c))
+        char32_t c = nextCodePoint(text, i);
+        if (isWhiteSpace(c)) {
             ascii += ' ';
+            continue;
+        }
+        if (c >= 0xFF01 && c <= 0xFF5E)
+            c -= 0xFEE0;
+        else if (c == 0x2212)
+            c = U'-';
+        else if (c >= symbols.zeroDigit && c <= symbols.zeroDigit + 9)
+            c = U'0' + (c - symbols.zeroDigit);
+        if (c == symbols.decimalSeparator)
+            ascii += separatorMark;
         else if (c < 0x80)
             ascii += char(c);
-        else if (c >= 0xFF01 && c <= 0xFF5E)
-            ascii += char(c - 0xFEE0);
-        else if (c == 0x2212)
-            ascii += '-';
         else
             return std::nullopt;
     }
@@ -185,9 +195,9 @@ bool IsZero(const Value &a)
     return a.toDouble() == 0.0;
 }
 
-std::optional<Value> FromText(std::string_view typed, char decimalSeparator)
+std::optional<Value> FromText(std::string_view typed, NumberSymbols symbols)
 {
-    const std::optional<std::string> ascii = asciiForm(typed);
+    const std::optional<std::string> ascii = asciiForm(typed, symbols);
     if (!ascii)
         return std::nullopt;
     const std::string_view text = *ascii;
@@ -215,7 +225,7 @@ std::optional<Value> FromText(std::string_view typed, char decimalSeparator)
             else if (afterSeparator && !significant)
                 order = saturatedAdd(order, -1);
             plain += c;
-        } else if (c == decimalSeparator && !afterSeparator) {
+        } else if (c == separatorMark && !afterSeparator) {
             afterSeparator = true;
             plain += '.';
         } else {

@@ -55,11 +55,19 @@ Value Subtract(const Value &a, const Value &b);
 Value Divide(const Value &a, const Value &b);
 bool IsZero(const Value &a);
 
+// How a locale writes numbers: its decimal separator, and the zero of its
+// own digits (ASCII digits are taken too).
+struct NumberSymbols
+{
+    char32_t decimalSeparator = U'.';
+    char32_t zeroDigit = U'0';
+};
+
 // Typed UTF-8 text to a whole Double, rounded towards minus infinity.
 // Full-width forms, the minus sign U+2212 and surrounding white space of
 // any kind are taken as their ASCII counterparts. Empty optional for
 // anything that is not a finite decimal number.
-std::optional<Value> FromText(std::string_view text, char decimalSeparator = '.');
+std::optional<Value> FromText(std::string_view text, NumberSymbols symbols = {});
 
 std::string DisplayText(const Value &a);
 

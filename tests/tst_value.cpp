@@ -32,6 +32,7 @@ private slots:
     void fromTextRoundsDown();
     void fromTextRejects_data();
     void fromTextRejects();
+    void arabicNumbers();
     void displayText_data();
     void displayText();
     void toInterval_data();
@@ -89,39 +90,53 @@ void TestValue::divideAndIsZero()
 void TestValue::fromTextRoundsDown_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<char>("separator");
+    QTest::addColumn<char32_t>("separator");
     QTest::addColumn<double>("number");
 
-    QTest::newRow("fraction") << "12.9" << '.' << 12.0;
-    QTest::newRow("negative fraction") << "-0.5" << '.' << -1.0;
-    QTest::newRow("negative whole") << "-3" << '.' << -3.0;
-    QTest::newRow("blanks around") << "  7  " << '.' << 7.0;
-    QTest::newRow("tabs around") << "\t7\t" << '.' << 7.0;
-    QTest::newRow("plus sign") << "+5" << '.' << 5.0;
-    QTest::newRow("no leading digit") << ".5" << '.' << 0.0;
-    QTest::newRow("no trailing digit") << "5." << '.' << 5.0;
-    QTest::newRow("exponent") << "1e3" << '.' << 1000.0;
-    QTest::newRow("negative exponent") << "25E-1" << '.' << 2.0;
-    QTest::newRow("minus zero is zero") << "-0" << '.' << 0.0;
-    QTest::newRow("underflow") << "1e-400" << '.' << 0.0;
-    QTest::newRow("negative underflow") << "-1e-400" << '.' << -1.0;
-    QTest::newRow("comma locale") << "3,7" << ',' << 3.0;
-    QTest::newRow("largest double") << "1.7976931348623157e308" << '.' << DBL_MAX;
-    QTest::newRow("full-width digits") << "１２" << '.' << 12.0;
-    QTest::newRow("full-width sign, point, exponent") << "－１２．５Ｅ＋１" << '.' << -125.0;
-    QTest::newRow("full-width comma in comma locale") << "３，７" << ',' << 3.0;
-    QTest::newRow("minus sign U+2212") << "\u22120.5" << '.' << -1.0;
-    QTest::newRow("ideographic space, line break") << "\u30007\r\n" << '.' << 7.0;
-    QTest::newRow("no-break space") << "\u00A07" << '.' << 7.0;
+    QTest::newRow("fraction") << "12.9" << U'.' << 12.0;
+    QTest::newRow("negative fraction") << "-0.5" << U'.' << -1.0;
+    QTest::newRow("negative whole") << "-3" << U'.' << -3.0;
+    QTest::newRow("blanks around") << "  7  " << U'.' << 7.0;
+    QTest::newRow("tabs around") << "\t7\t" << U'.' << 7.0;
+    QTest::newRow("plus sign") << "+5" << U'.' << 5.0;
+    QTest::newRow("no leading digit") << ".5" << U'.' << 0.0;
+    QTest::newRow("no trailing digit") << "5." << U'.' << 5.0;
+    QTest::newRow("exponent") << "1e3" << U'.' << 1000.0;
+    QTest::newRow("negative exponent") << "25E-1" << U'.' << 2.0;
+    QTest::newRow("minus zero is zero") << "-0" << U'.' << 0.0;
+    QTest::newRow("underflow") << "1e-400" << U'.' << 0.0;
+    QTest::newRow("negative underflow") << "-1e-400" << U'.' << -1.0;
+    QTest::newRow("comma locale") << "3,7" << U',' << 3.0;
+    QTest::newRow("largest double") << "1.7976931348623157e308" << U'.' << DBL_MAX;
+    QTest::newRow("full-width digits") << "１２" << U'.' << 12.0;
+    QTest::newRow("full-width sign, point, exponent") << "－１２．５Ｅ＋１" << U'.' << -125.0;
+    QTest::newRow("full-width comma in comma locale") << "３，７" << U',' << 3.0;
+    QTest::newRow("minus sign U+2212") << "\u22120.5" << U'.' << -1.0;
+    QTest::newRow("ideographic space, line break") << "\u30007\r\n" << U'.' << 7.0;
+    QTest::newRow("no-break space") << "\u00A07" << U'.' << 7.0;
+}
+
+// Arabic as Egypt writes it: the separator U+066B, the digits from U+0660,
+// and ASCII digits too; the ASCII point is not its separator.
+void TestValue::arabicNumbers()
+{
+    const NumberSymbols arabic{U'\u066B', U'\u0660'};
+    QCOMPARE(FromText("12\u066B9", arabic)->toDouble(), 12.0);
+    QCOMPARE(FromText("\u0661\u0662\u066B\u0669", arabic)->toDouble(), 12.0);
+    QCOMPARE(FromText("\u2212\u0661\u0665E\u0662", arabic)->toDouble(), -1500.0);
+    QVERIFY(!FromText("12.9", arabic));
+    QVERIFY(!FromText("1\u066B2\u066B3", arabic));
+    QVERIFY(!FromText("\u0661\u0662"));
+    QVERIFY(!FromText("12\u066B9"));
 }
 
 void TestValue::fromTextRoundsDown()
 {
     QFETCH(QString, text);
-    QFETCH(char, separator);
+    QFETCH(char32_t, separator);
     QFETCH(double, number);
 
-    const std::optional<Value> v = FromText(text.toStdString(), separator);
+    const std::optional<Value> v = FromText(text.toStdString(), {separator});
     QVERIFY(v);
     QCOMPARE(int(v->kind()), int(Kind::Double));
     QCOMPARE(v->toDouble(), number);
@@ -131,40 +146,40 @@ void TestValue::fromTextRoundsDown()
 void TestValue::fromTextRejects_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<char>("separator");
+    QTest::addColumn<char32_t>("separator");
 
-    QTest::newRow("empty") << "" << '.';
-    QTest::newRow("blanks only") << "   " << '.';
-    QTest::newRow("word") << "abc" << '.';
-    QTest::newRow("trailing word") << "12abc" << '.';
-    QTest::newRow("sign only") << "-" << '.';
-    QTest::newRow("point only") << "." << '.';
-    QTest::newRow("two signs") << "--1" << '.';
-    QTest::newRow("two points") << "1.2.3" << '.';
-    QTest::newRow("blank inside") << "1 2" << '.';
-    QTest::newRow("bare exponent") << "1e" << '.';
-    QTest::newRow("hexadecimal") << "0x10" << '.';
-    QTest::newRow("infinity") << "inf" << '.';
-    QTest::newRow("negative infinity") << "-Infinity" << '.';
-    QTest::newRow("not a number") << "nan" << '.';
-    QTest::newRow("beyond a double") << "1e309" << '.';
-    QTest::newRow("absurd exponent") << "1e99999999999999999999999" << '.';
-    QTest::newRow("other locale's separator") << "1,5" << '.';
-    QTest::newRow("point in comma locale") << "1.5" << ',';
-    QTest::newRow("full-width mixed with a letter") << "１２a" << '.';
-    QTest::newRow("full-width grouping") << "１，０００" << '.';
-    QTest::newRow("Chinese numerals") << "一二" << '.';
-    QTest::newRow("superscript digit") << "\u00B2" << '.';
-    QTest::newRow("ideographic space inside") << "1\u30002" << '.';
-    QTest::newRow("two minus signs") << "\u2212-1" << '.';
+    QTest::newRow("empty") << "" << U'.';
+    QTest::newRow("blanks only") << "   " << U'.';
+    QTest::newRow("word") << "abc" << U'.';
+    QTest::newRow("trailing word") << "12abc" << U'.';
+    QTest::newRow("sign only") << "-" << U'.';
+    QTest::newRow("point only") << "." << U'.';
+    QTest::newRow("two signs") << "--1" << U'.';
+    QTest::newRow("two points") << "1.2.3" << U'.';
+    QTest::newRow("blank inside") << "1 2" << U'.';
+    QTest::newRow("bare exponent") << "1e" << U'.';
+    QTest::newRow("hexadecimal") << "0x10" << U'.';
+    QTest::newRow("infinity") << "inf" << U'.';
+    QTest::newRow("negative infinity") << "-Infinity" << U'.';
+    QTest::newRow("not a number") << "nan" << U'.';
+    QTest::newRow("beyond a double") << "1e309" << U'.';
+    QTest::newRow("absurd exponent") << "1e99999999999999999999999" << U'.';
+    QTest::newRow("other locale's separator") << "1,5" << U'.';
+    QTest::newRow("point in comma locale") << "1.5" << U',';
+    QTest::newRow("full-width mixed with a letter") << "１２a" << U'.';
+    QTest::newRow("full-width grouping") << "１，０００" << U'.';
+    QTest::newRow("Chinese numerals") << "一二" << U'.';
+    QTest::newRow("superscript digit") << "\u00B2" << U'.';
+    QTest::newRow("ideographic space inside") << "1\u30002" << U'.';
+    QTest::newRow("two minus signs") << "\u2212-1" << U'.';
 }
 
 void TestValue::fromTextRejects()
 {
     QFETCH(QString, text);
-    QFETCH(char, separator);
+    QFETCH(char32_t, separator);
 
-    QVERIFY(!FromText(text.toStdString(), separator));
+    QVERIFY(!FromText(text.toStdString(), {separator}));
 }
 
 void TestValue::displayText_data()

@@ -35,6 +35,7 @@ constexpr std::chrono::milliseconds readableInterval(100);
 // assistive technology is told its numbers once a second.
 constexpr std::chrono::seconds nameInterval(1);
 const QChar ellipsis(0x2026);
+constexpr int markerRing = 1;
 
 // A caption or message as a tool tip or a screen reader takes it.
 QString readable(const QString &text)
@@ -43,10 +44,19 @@ QString readable(const QString &text)
     return text.size() <= longest ? text : text.left(longest) + ellipsis;
 }
 
-char localeDecimalSeparator()
+// Typed numbers are read as the locale writes them, whatever its
+// separator and digits.
+NumberSymbols localeNumbers()
 {
-    const QString point = QLocale().decimalPoint();
-    return point.size() == 1 && point.front().unicode() < 0x80 ? char(point.front().unicode()) : '.';
+    const QLocale locale;
+    const QList<uint> point = locale.decimalPoint().toUcs4();
+    const QList<uint> zero = locale.zeroDigit().toUcs4();
+    NumberSymbols numbers;
+    if (point.size() == 1)
+        numbers.decimalSeparator = point.front();
+    if (zero.size() == 1)
+        numbers.zeroDigit = zero.front();
+    return numbers;
 }
 
 int toPixels(int twips)
@@ -153,6 +163,9 @@ QWidget *createControl(const ControlLayout &control, QWidget *container)
     case ControlLayout::Kind::Picture: {
         auto *picture = new QLabel(container);
         picture->setPixmap(markerImage());
+        // A ring in the palette's text colour keeps the dark marker in
+        // sight on a dark theme's map as on a light one.
+        picture->setFrameStyle(QFrame::Box | QFrame::Plain);
         picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return picture;
     }
@@ -171,8 +184,8 @@ bool takesFocus(ControlLayout::Kind kind)
 Form1::Form1(QWidget *parent)
     : QWidget(parent)
     , Timer1(new SteadyTimer(this))
-    , m_run(m_state, *Timer1, localeDecimalSeparator())
-    , m_edit(m_state, localeDecimalSeparator())
+    , m_run(m_state, *Timer1, localeNumbers())
+    , m_edit(m_state, localeNumbers())
 {
     // The first of these a system has: Linux's CJK font, which the Debian
     // package depends on, then Windows' own Simplified Chinese UI fonts.
@@ -205,8 +218,13 @@ void Form1::createControls()
         QWidget *container = control.container ? controls.at(control.container) : this;
         QWidget *widget = createControl(control, container);
         widget->setObjectName(QString::fromUtf8(control.name));
-        widget->move(toPixels(control.left), toPixels(control.top));
-        widget->setFixedSize(toPixels(control.width), toPixels(control.height));
+        QRect box(toPixels(control.left), toPixels(control.top), toPixels(control.width), toPixels(control.height));
+        // The marker's box is one pixel wider than its image, at the right;
+        // the ring takes one more at the left, so the image stays in place.
+        if (control.kind == ControlLayout::Kind::Picture)
+            box.adjust(-markerRing, -markerRing, 0, 0);
+        widget->move(box.topLeft());
+        widget->setFixedSize(box.size());
         if (control.description)
             widget->setAccessibleName(QString::fromUtf8(control.description));
         if (control.help)
@@ -291,7 +309,7 @@ void Form1::writeWhenDue(QTimer &timer, Clock::time_point written, Clock::durati
 
 QPoint Form1::markerPosition() const
 {
-    return {markerPixels(m_shown.markerLeft), markerPixels(m_shown.markerTop)};
+    return {markerPixels(m_shown.markerLeft) - markerRing, markerPixels(m_shown.markerTop) - markerRing};
 }
 
 void Form1::writeMarker()

@@ -21,9 +21,9 @@ void check(bool condition)
 // Whatever is typed: rejected, or a whole finite number that shows as a
 // text which reads back as the same number (from 10^15 on, to the 15
 // digits shown), and whose tick interval is a valid millisecond count.
-void checkTyped(std::string_view text, char separator)
+void checkTyped(std::string_view text, NumberSymbols symbols)
 {
-    const std::optional<Value> typed = FromText(text, separator);
+    const std::optional<Value> typed = FromText(text, symbols);
     if (!typed)
         return;
     const double number = typed->toDouble();
@@ -31,7 +31,7 @@ void checkTyped(std::string_view text, char separator)
     check(std::isfinite(number) && std::floor(number) == number);
     check(!(number == 0 && std::signbit(number)));
 
-    const std::optional<Value> shownBack = FromText(DisplayText(*typed), '.');
+    const std::optional<Value> shownBack = FromText(DisplayText(*typed));
     check(shownBack.has_value());
     const double back = shownBack->toDouble();
     if (std::fabs(number) < 1e15)
@@ -60,9 +60,9 @@ void appendUtf8(std::string &out, char32_t c)
 // An input method in full-width mode or a paste types the same number in
 // other characters: full-width forms, the minus sign U+2212, white space
 // around it. Each must read as the plain ASCII does, or be refused as it is.
-void checkOtherForms(std::string_view text, char separator)
+void checkOtherForms(std::string_view text, NumberSymbols symbols)
 {
-    const std::optional<Value> plain = FromText(text, separator);
+    const std::optional<Value> plain = FromText(text, symbols);
     std::string fullWidth, minusSign;
     for (const char c : text) {
         const auto code = static_cast<unsigned char>(c);
@@ -71,7 +71,7 @@ void checkOtherForms(std::string_view text, char separator)
     }
     const std::string spaced = "\u3000\t" + std::string(text) + "\r\n";
     for (const std::string &other : {fullWidth, minusSign, spaced}) {
-        const std::optional<Value> read = FromText(other, separator);
+        const std::optional<Value> read = FromText(other, symbols);
         check(read.has_value() == plain.has_value());
         check(!read || *read == *plain);
     }
@@ -82,11 +82,12 @@ void checkOtherForms(std::string_view text, char separator)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const std::string_view text(reinterpret_cast<const char *>(data), size);
-    checkTyped(text, '.');
-    checkTyped(text, ',');
+    checkTyped(text, {U'.'});
+    checkTyped(text, {U','});
+    checkTyped(text, {U'\u066B', U'\u0660'});
     if (size < 4096 && std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; })) {
-        checkOtherForms(text, '.');
-        checkOtherForms(text, ',');
+        checkOtherForms(text, {U'.'});
+        checkOtherForms(text, {U','});
     }
     return 0;
 }
