@@ -2,14 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "form1.h"
+#include "startupchecks.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    if (const std::optional<int> status = answerCommandLine(argc, argv))
+        return *status;
     QApplication app(argc, argv);
-    QApplication::setApplicationVersion(QStringLiteral(TORVANE_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(TORVANE_APP_ID));
+    warnWithoutChineseFont();
     Form1 window;
     window.show();
     return app.exec();
