@@ -3,8 +3,10 @@
 
 #include "value.h"
 
+#include <fast_float/fast_float.h>
+#include <fmt/format.h>
+
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -106,25 +108,26 @@ std::optional<std::string> asciiForm(std::string_view text, NumberSymbols symbol
     return ascii.substr(first, ascii.find_last_not_of(' ') + 1 - first);
 }
 
-// Saturating, so that absurd exponents still classify as huge or tiny.
-std::int64_t saturatedAdd(std::int64_t a, std::int64_t b)
+// Numbers are read and written by fast_float and {fmt}, not the standard
+// library: libc++ has no floating-point from_chars or to_chars, and every
+// build must give the same texts and numbers.
+double readNumber(std::string_view text, const char **end)
 {
-    constexpr std::int64_t limit = std::int64_t{1} << 40;
-    return std::clamp(a + b, -limit, limit);
+    double number = 0;
+    *end = fast_float::from_chars(text.data(), text.data() + text.size(), number).ptr;
+    return number;
 }
 
 std::string scientificDigits(double magnitude, int precision)
 {
-    char buffer[64];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, precision).ptr;
-    return std::string(buffer, end);
+    return fmt::format("{:.{}e}", magnitude, precision);
 }
 
 std::string scientific(double magnitude)
 {
     std::string text = scientificDigits(magnitude, 14);
-    double shown = 0;
-    if (std::from_chars(text.data(), text.data() + text.size(), shown).ec == std::errc::result_out_of_range) {
+    const char *end = nullptr;
+    if (std::isinf(readNumber(text, &end))) {
         // Rounded to 15 digits, the largest doubles would show a number no
         // double can hold, which could not be typed back: cut instead.
         const std::string longer = scientificDigits(magnitude, 16);
@@ -140,15 +143,10 @@ std::string scientific(double magnitude)
 
 std::string formatMagnitude(double magnitude)
 {
-    char buffer[64];
-    std::to_chars_result result;
     if (magnitude >= 1e15)
         return scientific(magnitude);
-    if (magnitude == std::floor(magnitude))
-        result = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::fixed, 0);
-    else
-        result = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::general, 15);
-    std::string text(buffer, result.ptr);
+    std::string text = magnitude == std::floor(magnitude) ? fmt::format("{:.0f}", magnitude)
+                                                          : fmt::format("{:.15g}", magnitude);
     std::replace(text.begin(), text.end(), 'e', 'E');
     return text;
 }
@@ -207,10 +205,7 @@ std::optional<Value> FromText(std::string_view typed, NumberSymbols symbols)
     if (i < text.size() && (text[i] == '-' || text[i] == '+'))
         ++i;
 
-    // Decimal order of the first significant digit, to tell an overflow
-    // from an underflow when the conversion reports either.
     std::string plain;
-    std::int64_t order = 0;
     bool significant = false;
     bool afterSeparator = false;
     std::size_t mantissaDigits = 0;
@@ -220,10 +215,6 @@ std::optional<Value> FromText(std::string_view typed, NumberSymbols symbols)
             ++mantissaDigits;
             if (c != '0')
                 significant = true;
-            if (!afterSeparator && significant)
-                order = saturatedAdd(order, 1);
-            else if (afterSeparator && !significant)
-                order = saturatedAdd(order, -1);
             plain += c;
         } else if (c == separatorMark && !afterSeparator) {
             afterSeparator = true;
@@ -238,33 +229,23 @@ std::optional<Value> FromText(std::string_view typed, NumberSymbols symbols)
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
         plain += 'e';
         ++i;
-        const bool negativeExponent = i < text.size() && text[i] == '-';
         if (i < text.size() && (text[i] == '-' || text[i] == '+'))
             plain += text[i++];
-        std::int64_t exponent = 0;
         std::size_t exponentDigits = 0;
-        for (; i < text.size() && isDigit(text[i]); ++i, ++exponentDigits) {
+        for (; i < text.size() && isDigit(text[i]); ++i, ++exponentDigits)
             plain += text[i];
-            exponent = std::min<std::int64_t>(exponent * 10 + (text[i] - '0'), std::int64_t{1} << 40);
-        }
         if (exponentDigits == 0)
             return std::nullopt;
-        order = saturatedAdd(order, negativeExponent ? -exponent : exponent);
     }
     if (i != text.size())
         return std::nullopt;
 
-    double magnitude = 0.0;
-    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), magnitude);
-    if (end != plain.data() + plain.size())
+    // Beyond every double the number reads as infinite, and is refused;
+    // below the smallest it reads as zero.
+    const char *end = nullptr;
+    const double magnitude = readNumber(plain, &end);
+    if (end != plain.data() + plain.size() || !std::isfinite(magnitude))
         return std::nullopt;
-    if (error == std::errc::result_out_of_range) {
-        if (order > 0)
-            return std::nullopt;
-        magnitude = 0.0;
-    } else if (error != std::errc() || !std::isfinite(magnitude)) {
-        return std::nullopt;
-    }
 
     // A tiny negative number still rounds down to -1; adding 0.0 turns -0 into 0.
     double whole = negative ? std::floor(-magnitude) : std::floor(magnitude);
