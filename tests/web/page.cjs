@@ -1,0 +1,184 @@
+// SPDX-FileCopyrightText: 2026 Torvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The browser page in Debian's Chromium, headless: its start-up texts, the
+// controls at the layout table's places, Tab order, a click journey, typed
+// values and refusals, the status in the live region, the tick rate at 20,
+// 100 and 1000 TPS, no replay after a stall, and one file that asks for
+// nothing else. Usage: node page.cjs <page.html> <layout.txt>
+const assert = require('node:assert/strict');
+const fs = require('node:fs');
+const puppeteer = require('puppeteer-core');
+
+const [pagePath, layoutPath] = process.argv.slice(2);
+const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+let passed = 0;
+const check = async (name, body) => {
+    await body();
+    passed += 1;
+    console.log(`PASS ${name}`);
+};
+
+(async () => {
+    const browser = await puppeteer.launch({
+        executablePath: '/usr/bin/chromium', headless: true,
+        args: ['--no-sandbox', '--disable-gpu', '--autoplay-policy=no-user-gesture-required'],
+    });
+    const requests = [];
+    const open = async (language) => {
+        const page = await browser.newPage();
+        page.on('request', (request) => requests.push(request.url()));
+        page.on('pageerror', (error) => { throw error; });
+        if (language)
+            await page.evaluateOnNewDocument((l) => Object.defineProperty(navigator, 'language', { get: () => l }), language);
+        await page.setViewport({ width: 760, height: 580 });
+        await page.goto('file://' + pagePath);
+        await page.waitForFunction(() => document.getElementById('Label9')?.innerText.includes('就绪'));
+        return page;
+    };
+    const page = await open();
+    const label = (n) => page.$eval(`#Label${n} .whole`, (e) => e.textContent);
+    const shown = (n) => page.$eval(`#Label${n} .shown`, (e) => e.textContent);
+    const status = () => page.$eval('#announcer', (e) => e.textContent);
+    const nextFrame = () => page.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
+    const click = async (name) => { await page.click(`#${name}`); await nextFrame(); };
+    const type = async (box, text) => {
+        await page.$eval(`#${box}`, (e, t) => { e.value = t; }, text);
+    };
+    const ticks = async () => Number((await label(8)).split(':')[1]);
+
+    await check('start-up texts', async () => {
+        assert.equal(await page.title(), 'Torvane');
+        const labels = [];
+        for (let n = 1; n <= 9; ++n) labels.push(await label(n));
+        assert.deepEqual(labels, ['TPS: 20', '坐标x: 0', '坐标y: 0', '速度x: 0', '速度y: 0', '加速度x: 0', '加速度y: 0',
+            '当前时间刻: 0', '当前状态:就绪']);
+        for (let n = 1; n <= 6; ++n) assert.equal(await page.$eval(`#Text${n}`, (e) => e.value), '0');
+        assert.equal(await page.$eval('#Text7', (e) => e.value), '20');
+    });
+
+    await check('controls at the layout table\'s places', async () => {
+        const table = fs.readFileSync(layoutPath, 'utf8').split('\n').filter((l) => /^\w+ (-|Frame\d) \d+ \d+ \d+ \d+$/.test(l))
+            .map((l) => l.split(' '));
+        const places = new Map();
+        for (const [name, container, left, top, width, height] of table) {
+            const origin = container === '-' ? [0, 0] : places.get(container);
+            places.set(name, [origin[0] + left / 15, origin[1] + top / 15]);
+            let expected = [...places.get(name), width / 15, height / 15];
+            if (name === 'Picture1') expected = [expected[0] - 1, expected[1] - 1, expected[2] + 1, expected[3] + 1];
+            const actual = await page.evaluate((id) => {
+                const form = document.getElementById('Form1').getBoundingClientRect();
+                const box = document.getElementById(id).getBoundingClientRect();
+                return [box.left - form.left, box.top - form.top, box.width, box.height];
+            }, name);
+            assert.deepEqual(actual, expected, name);
+        }
+        assert.equal(table.length, 37);
+    });
+
+    await check('Tab order', async () => {
+        const order = [];
+        await page.$eval('#Command1', (e) => e.focus());
+        for (let i = 0; i < 22; ++i) {
+            order.push(await page.evaluate(() => document.activeElement.id));
+            await page.keyboard.press('Tab');
+        }
+        assert.deepEqual(order, ['Command1', 'Command2', 'Command3', 'Command4', 'Command5', 'Command6', 'Command7',
+            'Command8', 'Command9', 'Command10', 'Command11', 'Command12', 'Text1', 'Text2', 'Command13', 'Text3',
+            'Text4', 'Command14', 'Text5', 'Text6', 'Command15', 'Text7']);
+    });
+
+    await check('a click journey, with the status in the live region', async () => {
+        await click('Command9');
+        assert.equal(await label(6), '加速度x: 1');
+        await click('Command1');
+        assert.equal(await status(), '运行中');
+        await sleep(500);
+        await click('Command1');
+        assert.equal(await status(), '已暂停');
+        assert.ok(await ticks() >= 8);
+        const marker = await page.$eval('#Picture1', (e) => [e.offsetLeft, e.offsetTop]);
+        assert.ok(marker[0] > 267 && marker[1] < 267, `marker at ${marker}`);
+        await click('Command2');
+        assert.deepEqual(await page.$eval('#Picture1', (e) => [e.offsetLeft, e.offsetTop]), [267, 267]);
+        await click('Command3');
+        assert.equal(await label(8), '当前时间刻: 0');
+    });
+
+    await check('typed values and refusals', async () => {
+        await type('Text1', '１２．９');
+        await type('Text2', '\u22125');
+        await click('Command12');
+        assert.equal(await label(2), '坐标x: 12');
+        assert.equal(await label(3), '坐标y:-5');
+        await type('Text1', '1,5');
+        await click('Command12');
+        assert.equal(await status(), '坐标x无效');
+        await type('Text7', '0');
+        await click('Command15');
+        assert.equal(await status(), 'TPS须大于0');
+        await type('Text1', '12345678901234');
+        await click('Command12');
+        assert.equal(await label(2), '坐标x: 12345678901234');
+        const short = await shown(2);
+        assert.match(short, /^坐标x: 1.*…E\+?13$/);
+        assert.equal(await page.$eval('#Label2', (e) => e.title), '坐标x: 12345678901234');
+        await type('Text3', '1e308');
+        await click('Command13');
+        await type('Text5', '1e308');
+        await click('Command14');
+        await type('Text7', '20');
+        await click('Command15');
+        await click('Command1');
+        await page.waitForFunction(() => document.getElementById('announcer').textContent === '数值溢出，已暂停');
+        await click('Command3');
+    });
+
+    await check('the browser language\'s decimal separator and digits', async () => {
+        const arabic = await open('ar-EG');
+        await arabic.$eval('#Text1', (e) => { e.value = '١٢٫٩'; });
+        await arabic.click('#Command12');
+        await arabic.waitForFunction(() => document.querySelector('#Label2 .whole').textContent === '坐标x: 12');
+        await arabic.close();
+    });
+
+    for (const rate of [20, 100, 1000]) {
+        await check(`${rate} TPS kept`, async () => {
+            await type('Text7', String(rate));
+            await click('Command15');
+            await click('Command1');
+            await sleep(300);
+            const [t0, k0] = [await page.evaluate(() => performance.now()), await ticks()];
+            await sleep(3000);
+            const [t1, k1] = [await page.evaluate(() => performance.now()), await ticks()];
+            await click('Command1');
+            const kept = (k1 - k0) / ((t1 - t0) / 1000 * rate);
+            console.log(`  ${rate} TPS: ${(kept).toFixed(3)} of the rate`);
+            assert.ok(kept >= 0.99, `${kept}`);
+        });
+    }
+
+    await check('a stall replays no more than 250 ms', async () => {
+        await type('Text7', '20');
+        await click('Command15');
+        await click('Command1');
+        await sleep(300);
+        const k0 = await ticks();
+        const t0 = await page.evaluate(() => { const start = performance.now(); while (performance.now() - start < 1000); return start; });
+        await sleep(500);
+        const [t1, k1] = [await page.evaluate(() => performance.now()), await ticks()];
+        await click('Command1');
+        const awake = (t1 - t0 - 1000) / 50;
+        assert.ok(k1 - k0 <= awake + 250 / 50 + 2, `${k1 - k0} ticks, ${awake} awake`);
+    });
+
+    await check('one file that asks for nothing else', async () => {
+        assert.ok(fs.statSync(pagePath).size <= 500 * 1024);
+        assert.deepEqual(requests.filter((url) => !url.startsWith('file:') && !url.startsWith('data:')), []);
+    });
+
+    await browser.close();
+    console.log(`page: ${passed} passed, 0 failed`);
+})().catch((error) => {
+    console.error(error);
+    process.exit(1);
+});
