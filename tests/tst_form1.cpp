@@ -87,6 +87,15 @@ private:
     }
     void click(const QString &button) { QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton); }
     void type(const QString &box, const QString &text);
+    // A new window, made while the given locale is the default.
+    void openIn(const QLocale &locale)
+    {
+        QLocale::setDefault(locale);
+        m_window = std::make_unique<Form1>();
+        QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
 
     std::unique_ptr<Form1> m_window;
     QList<std::shared_ptr<QSignalSpy>> m_textWrites; // changed, edited: pairs per box
@@ -650,11 +659,7 @@ void TestForm1::pacedWrites()
 // Typed numbers take the locale's decimal separator and only that one.
 void TestForm1::commaLocale()
 {
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    m_window = std::make_unique<Form1>();
-    QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    openIn(QLocale(QLocale::German, QLocale::Germany));
 
     type("Text1", "1,5");
     click("Command12");
@@ -668,11 +673,7 @@ void TestForm1::commaLocale()
 // Under Egypt's Arabic, the locale's separator U+066B and its own digits.
 void TestForm1::arabicLocale()
 {
-    QLocale::setDefault(QLocale(QLocale::Arabic, QLocale::Egypt));
-    m_window = std::make_unique<Form1>();
-    QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    openIn(QLocale(QLocale::Arabic, QLocale::Egypt));
 
     type("Text1", QStringLiteral("\u0661\u0662\u066B\u0669"));
     type("Text2", QStringLiteral("-3\u066B5"));
