@@ -4,12 +4,13 @@
 // controls at the layout table's places, Tab order, a click journey, typed
 // values and refusals, the status in the live region, the tick rate at 20,
 // 100 and 1000 TPS, no replay after a stall, and one file that asks for
-// nothing else. Usage: node page.cjs <page.html> <layout.txt>
+// nothing else; saves a picture of the page after 60 ticks.
+// Usage: node page.cjs <page.html> <layout.txt> <picture.png>
 const assert = require('node:assert/strict');
 const fs = require('node:fs');
 const puppeteer = require('puppeteer-core');
 
-const [pagePath, layoutPath] = process.argv.slice(2);
+const [pagePath, layoutPath, picturePath] = process.argv.slice(2);
 const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 let passed = 0;
 const check = async (name, body) => {
@@ -73,6 +74,17 @@ const check = async (name, body) => {
             assert.deepEqual(actual, expected, name);
         }
         assert.equal(table.length, 37);
+    });
+
+    await check('buttons and boxes named by their captions', async () => {
+        const names = [];
+        const walk = (node) => {
+            if (node.role === 'button') names.push(node.name);
+            (node.children || []).forEach(walk);
+        };
+        walk(await page.accessibility.snapshot({ interestingOnly: false }));
+        assert.deepEqual(names, ['开始/暂停', '回原点', '重置', 'ay+1', 'ax+1', 'ax-1', 'ay-1', 'ax-1ay+1', 'ax+1ay+1',
+            'ax-1ay-1', 'ax+1ay-1', '将坐标设置为', '将速度设置为', '加速度设置为', '将TPS设为']);
     });
 
     await check('Tab order', async () => {
@@ -173,9 +185,16 @@ const check = async (name, body) => {
 
     await check('one file that asks for nothing else', async () => {
         assert.ok(fs.statSync(pagePath).size <= 500 * 1024);
+        assert.doesNotMatch(fs.readFileSync(pagePath, 'utf8'), /https?:\/\//);
         assert.deepEqual(requests.filter((url) => !url.startsWith('file:') && !url.startsWith('data:')), []);
     });
 
+    await click('Command3');
+    await click('Command9');
+    await click('Command1');
+    await page.waitForFunction(() => document.querySelector('#Label8 .whole').textContent === '当前时间刻: 60');
+    await click('Command1');
+    await page.screenshot({ path: picturePath, clip: { x: 0, y: 0, width: 753, height: 569 } });
     await browser.close();
     console.log(`page: ${passed} passed, 0 failed`);
 })().catch((error) => {
