@@ -281,7 +281,7 @@ void Form1::UpdateDisplay()
 {
     m_unwritten |= m_shown.refresh(m_state);
     if (!std::exchange(m_ticked, false) || !Timer1->isActive()) {
-        m_labelsNamed = {};
+        m_labelsNamed = {}; // a command's numbers are named at once
         writeMarker();
         writeLabels();
         return;

@@ -151,8 +151,10 @@ val Form1::createControl(const ControlLayout &control)
         return frame;
     }
     case ControlLayout::Kind::Label: {
-        // What the box shows, and the whole caption that is read.
-        val label = element("div", control.height >= 2 * 12 * ControlLayout::twipsPerPixel ? "label status" : "label");
+        // What the box shows, and the whole caption that is read. A label
+        // as tall as two lines of the 12-pixel font shows two lines.
+        const bool twoLines = toPixels(control.height) >= 2 * 12;
+        val label = element("div", twoLines ? "label status" : "label");
         val shown = element("span", "shown");
         shown.call<void>("setAttribute", std::string("aria-hidden"), std::string("true"));
         shown.set("textContent", caption);
