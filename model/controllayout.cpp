@@ -3,6 +3,11 @@
 
 #include "controllayout.h"
 
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+#include <string>
+
 namespace {
 
 using Kind = ControlLayout::Kind;
@@ -55,4 +60,60 @@ constexpr ControlLayout layout[] = {
 std::span<const ControlLayout> ControlLayout::table()
 {
     return layout;
+}
+
+const ControlLayout &ControlLayout::named(std::string_view name)
+{
+    for (const ControlLayout &control : layout) {
+        if (control.name == name)
+            return control;
+    }
+    throw std::out_of_range("no control " + std::string(name));
+}
+
+ControlLayout::Box ControlLayout::box() const
+{
+    Box pixels{toPixels(left), toPixels(top), toPixels(width), toPixels(height)};
+    if (kind == Kind::Picture)
+        pixels = {pixels.left - markerRing, pixels.top - markerRing, pixels.width + markerRing,
+                  pixels.height + markerRing};
+    return pixels;
+}
+
+ControlLayout::Box ControlLayout::markerBox(float leftTwips, float topTwips)
+{
+    const auto pixels = [](float twips) {
+        constexpr float limit = 1e6f;
+        return int(std::lround(std::clamp(twips / twipsPerPixel, -limit, limit))) - markerRing;
+    };
+    const Box marker = named("Picture1").box();
+    return {pixels(leftTwips), pixels(topTwips), marker.width, marker.height};
+}
+
+int ControlLayout::lines() const
+{
+    return toPixels(height) >= 2 * fontPixels ? 2 : 1;
+}
+
+int ControlLayout::linePixels() const
+{
+    return toPixels(height) / lines();
+}
+
+int ControlLayout::labelFontPixels() const
+{
+    return lines() > 1 ? std::min(fontPixels, linePixels() - 1) : fontPixels;
+}
+
+int ControlLayout::textWidth() const
+{
+    constexpr int gap = 3;
+    int right = left + width;
+    for (const ControlLayout &other : layout) {
+        if (other.kind == Kind::Label && container && other.container
+            && std::string_view(other.container) == container && other.top == top && other.left > left
+            && other.left < right)
+            right = other.left;
+    }
+    return right == left + width ? toPixels(width) : toPixels(right - left) - gap;
 }

@@ -14,7 +14,8 @@
 struct MotionState;
 
 // What the window shows of the state: the nine data label texts and the
-// marker's place in the map panel, in twips from the panel's top-left corner.
+// marker's place in the map panel, in twips from the panel's top-left
+// corner; and how a text is made to fit the box that shows it.
 struct DisplayContent
 {
     static constexpr int originTwips = 4020;
@@ -31,18 +32,34 @@ struct DisplayContent
     // copied again, however long the entry it repeats.
     std::bitset<9> refresh(const MotionState &state);
 
-    // A number's display text in a shorter form that keeps its size in
-    // view: the sign, the first digits, "…" and the exponent, as
-    // " 3.00…E+5" for " 300000" with three digits, or " 3.00…E5" without
-    // the exponent's plus sign. Empty for a text that is not a number
-    // other than zero.
+    // The width in pixels of a text in the window's font at a pixel size.
+    using TextWidth = std::function<double(const std::string &text, int fontPixels)>;
+
+    struct Fitted
+    {
+        std::string text;
+        int fontPixels;
+        bool shortened;
+    };
+
+    // A label's caption as a box of the given width shows it. A number
+    // label shows its whole caption where it fits, in a font stepped down
+    // a pixel at a time before any digit goes; else its number in
+    // scientific form, with "≈" in front where digits were dropped, and
+    // never fewer than two digits. The status wraps between any two
+    // characters onto its second line and ends in "…" where it runs over.
+    static Fitted fitted(std::size_t label, const std::string &caption, int width, int fontPixels, int lines,
+                         const TextWidth &widthOf);
+
+    // A number's display text in scientific form with at most the given
+    // count of significant digits, correctly rounded: " 1.8E+12",
+    // "≈-1.2E300" without the exponent's plus sign. Empty for a text that
+    // is not a number other than zero.
     static std::string shortNumber(std::string_view number, int digits, bool exponentPlus = true);
 
-    // A number label's caption as its box can show it: whole where it
-    // fits, else with its number in the shortest form that keeps its size
-    // in view and fits, else its prefix and "…" alone, never some digits.
-    static std::string fitted(std::size_t label, const std::string &caption,
-                              const std::function<bool(const std::string &)> &fits);
+    // A caption or message as a tool tip or a screen reader takes it: the
+    // first thousand characters, then "…".
+    static std::string readable(std::string_view text);
 
 private:
     Value m_shownStatus;

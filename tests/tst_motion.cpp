@@ -4,8 +4,10 @@
 #include "displaycontent.h"
 #include "editingcommands.h"
 #include "motionstate.h"
+#include "refreshschedule.h"
 #include "runcontrol.h"
 #include "ticktimer.h"
+#include "tickschedule.h"
 
 #include <QTest>
 
@@ -64,7 +66,9 @@ private slots:
     void displayContent();
     void shortNumbers_data();
     void shortNumbers();
-    void fittedNumbers();
+    void fittedCaptions();
+    void refreshSchedule();
+    void tickSchedule();
 };
 
 void TestMotion::initialState()
@@ -413,17 +417,17 @@ void TestMotion::shortNumbers_data()
     QTest::addColumn<bool>("exponentPlus");
     QTest::addColumn<QString>("shortened");
 
-    QTest::newRow("integer") << " 300000" << 3 << true << " 3.00…E+5";
-    QTest::newRow("cut, not rounded") << "-399999" << 2 << true << "-3.9…E+5";
-    QTest::newRow("one digit") << " 12345678" << 1 << true << " 1…E+7";
-    QTest::newRow("exponent form") << "-1.23456789012345E+300" << 3 << true << "-1.23…E+300";
-    QTest::newRow("exponent without its plus") << " 1234567" << 1 << false << " 1…E6";
-    QTest::newRow("more digits than it has") << " 1E+308" << 4 << true << " 1…E+308";
-    QTest::newRow("fraction") << " 0.00125" << 2 << false << " 1.2…E-3";
+    QTest::newRow("exact") << " 300000" << 3 << true << " 3E+5";
+    QTest::newRow("rounded") << "-399999" << 2 << true << "≈-4.0E+5";
+    QTest::newRow("rounded up into the next power") << " 19999999" << 2 << false << "≈2.0E7";
+    QTest::newRow("exponent form") << "-1.23456789012345E+300" << 2 << true << "≈-1.2E+300";
+    QTest::newRow("more digits than it has") << " 1E+308" << 4 << true << " 1E+308";
+    QTest::newRow("fraction") << " 0.00125" << 2 << false << "≈1.3E-3";
     QTest::newRow("zero") << " 0" << 2 << true << "";
     QTest::newRow("not a number") << " Infinity" << 2 << true << "";
     QTest::newRow("text") << "abc" << 2 << true << "";
     QTest::newRow("trailing text") << " 12x" << 2 << true << "";
+    QTest::newRow("exponent out of range") << " 1E+99999999999999999999" << 2 << true << "";
 }
 
 void TestMotion::shortNumbers()
@@ -436,17 +440,94 @@ void TestMotion::shortNumbers()
              shortened);
 }
 
-// With a box that holds a given number of bytes of UTF-8.
-void TestMotion::fittedNumbers()
+// With a font whose characters are as wide as its size, and ASCII half that.
+void TestMotion::fittedCaptions()
 {
-    const auto fitted = [](std::size_t label, const char *caption, std::size_t room) {
-        return QString::fromStdString(DisplayContent::fitted(
-            label, caption, [room](const std::string &text) { return text.size() <= room; }));
+    const auto width = [](const std::string &text, int pixels) {
+        double sum = 0;
+        for (const char c : text)
+            sum += (static_cast<unsigned char>(c) & 0xC0) == 0x80 ? 0 : c & 0x80 ? pixels : pixels / 2.0;
+        return sum;
     };
-    QCOMPARE(fitted(1, "坐标x: 123456789012", 21), QStringLiteral("坐标x: 123456789012"));
-    QCOMPARE(fitted(1, "坐标x: 123456789012", 20), QStringLiteral("坐标x: 1.23…E+11"));
-    QCOMPARE(fitted(1, "坐标x: 123456789012", 16), QStringLiteral("坐标x: 1…E11"));
-    QCOMPARE(fitted(2, "坐标y:-1.5E+300", 14), QStringLiteral("坐标y:…"));
+    const auto fitted = [&](std::size_t label, const char *caption, int room, int lines = 1) {
+        const DisplayContent::Fitted shown = DisplayContent::fitted(label, caption, room, 12, lines, width);
+        return QStringLiteral("%1 %2px%3").arg(QString::fromStdString(shown.text)).arg(shown.fontPixels)
+            .arg(shown.shortened ? " shortened" : "");
+    };
+    QCOMPARE(fitted(1, "坐标x: 123456789012", 114), QStringLiteral("坐标x: 123456789012 12px"));
+    QCOMPARE(fitted(1, "坐标x: 123456789012", 100), QStringLiteral("坐标x: 123456789012 10px"));
+    QCOMPARE(fitted(1, "坐标x: 123456789012", 90), QStringLiteral("坐标x:≈1.23457E11 10px shortened"));
+    QCOMPARE(fitted(5, "加速度x: 10000000000", 70), QStringLiteral("加速度x: 1E+10 10px shortened"));
+    QCOMPARE(fitted(5, "加速度x:-1.23456789012345E+300", 90), QStringLiteral("加速度x:≈-1.2E300 10px shortened"));
+    // Where nothing fits, still the sign, two digits and the exponent.
+    QCOMPARE(fitted(5, "加速度x:-1.23456789012345E+300", 10), QStringLiteral("加速度x:≈-1.2E300 9px shortened"));
+
+    const std::string status = "当前状态:将坐标设置为x" + std::string(500, '1') + "\ny5";
+    QCOMPARE(fitted(8, "当前状态:就绪", 161, 2), QStringLiteral("当前状态:就绪 12px"));
+    QCOMPARE(fitted(8, status.c_str(), 90, 2), QStringLiteral("当前状态:将坐标\n设置为x111111… 12px shortened"));
+    QCOMPARE(DisplayContent::readable(std::string(1200, 'a')).size(), 1000 + std::string("…").size());
+}
+
+// A flood of ticks, one a millisecond on a 60 Hz screen: the marker moves
+// once a frame, the labels change ten times a second and the names once;
+// a command writes everything at once.
+void TestMotion::refreshSchedule()
+{
+    double now = 0;
+    RefreshSchedule schedule([&] { return now; });
+    int marker = 0, labels = 0, names = 0;
+    const auto count = [&](RefreshSchedule::Writes writes) {
+        marker += writes.marker;
+        labels += writes.labels;
+        names += writes.names;
+    };
+    for (; now < 3000; now += 1) {
+        count(schedule.refreshed(true));
+        if (schedule.next() && *schedule.next() <= now + 1)
+            count(schedule.due());
+    }
+    QVERIFY2(marker >= 170 && marker <= 181, qPrintable(QString::number(marker)));
+    QVERIFY2(labels >= 29 && labels <= 31, qPrintable(QString::number(labels)));
+    QVERIFY2(names >= 3 && names <= 4, qPrintable(QString::number(names)));
+    // The last tick's writes come due, and nothing after them.
+    QVERIFY(schedule.next() && *schedule.next() <= now + RefreshSchedule::nameInterval);
+    now += RefreshSchedule::nameInterval;
+    const RefreshSchedule::Writes last = schedule.due();
+    QVERIFY(last.marker && last.labels && last.names && !schedule.next());
+
+    const RefreshSchedule::Writes command = schedule.refreshed(false);
+    QVERIFY(command.marker && command.labels && command.names);
+
+    // Twenty ticks a second: every tick is written, named once a second.
+    labels = names = 0;
+    for (int tick = 0; tick < 60; ++tick) {
+        now += 50;
+        count(schedule.refreshed(true));
+    }
+    QCOMPARE(labels, 60);
+    QVERIFY2(names >= 3 && names <= 4, qPrintable(QString::number(names)));
+}
+
+// Due ticks come in a burst after a late wake-up; a stall of a second is
+// not replayed.
+void TestMotion::tickSchedule()
+{
+    TickSchedule schedule;
+    schedule.start(5, 0);
+    QVERIFY(!schedule.tickDue(4.9));
+    int due = 0;
+    while (schedule.tickDue(100))
+        ++due;
+    QCOMPARE(due, 20);
+    due = 0;
+    while (schedule.tickDue(1100))
+        ++due;
+    QCOMPARE(due, 1);
+    QCOMPARE(schedule.deadline(), 1105.0);
+    schedule.start(0, 1200);
+    QVERIFY(!schedule.isActive() && !schedule.tickDue(5000));
+    schedule.start(-5, 1200);
+    QVERIFY(!schedule.tickDue(5000));
 }
 
 QTEST_GUILESS_MAIN(TestMotion)

@@ -7,11 +7,12 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <chrono>
 #include <thread>
 #include <vector>
 
 using namespace std::chrono_literals;
-using Clock = SteadyTimer::Clock;
+using Clock = std::chrono::steady_clock;
 
 class TestSteadyTimer : public QObject
 {
@@ -20,7 +21,6 @@ class TestSteadyTimer : public QObject
 private slots:
     void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral(".*"))); }
     void catchesUpAfterABlock();
-    void doesNotReplayAStall();
     void zeroAndNegativeStop_data();
     void zeroAndNegativeStop();
     void stopFromInsideATick();
@@ -60,23 +60,6 @@ void TestSteadyTimer::catchesUpAfterABlock()
     QVERIFY2(arrivals.size() >= 32, qPrintable(QString::number(arrivals.size())));
     for (std::size_t k = 0; k < arrivals.size(); ++k)
         QVERIFY(arrivals[k] >= start + (k + 1) * 5ms);
-}
-
-// After a stall longer than the timer's limit the gap is not replayed.
-void TestSteadyTimer::doesNotReplayAStall()
-{
-    SteadyTimer timer;
-    int ticks = 0;
-    connect(&timer, &SteadyTimer::timeout, this, [&] { ++ticks; });
-    timer.setInterval(5);
-    QTRY_VERIFY(ticks > 0);
-    blockEventLoop(SteadyTimer::maximumLag + 350ms);
-    const int beforeStall = ticks;
-    runUntil(Clock::now() + 50ms);
-    timer.setInterval(0);
-
-    // 10 ticks in 50 ms; replaying the stall would bring some 120.
-    QVERIFY2(ticks - beforeStall <= 40, qPrintable(QString::number(ticks - beforeStall)));
 }
 
 void TestSteadyTimer::zeroAndNegativeStop_data()

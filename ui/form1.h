@@ -3,31 +3,25 @@
 
 #pragma once
 
-#include "displaycontent.h"
-#include "editingcommands.h"
-#include "motionstate.h"
-#include "runcontrol.h"
+#include "formface.h"
+#include "formhandlers.h"
 #include "steadytimer.h"
 
+#include <QFontMetricsF>
 #include <QTimer>
 #include <QWidget>
 
 #include <array>
-#include <bitset>
-#include <chrono>
+#include <map>
 
 class AccessibleAnnouncer;
 class QLabel;
 class QLineEdit;
 
 // The program's one window: map, data and operation panels, and the tick
-// timer. Each handler runs one command on the motion state and ends with
-// one call of UpdateDisplay, the only code that writes to the screen.
-// A command's refresh is written at once; a tick's moves the marker at
-// most once per frame of the screen and rewrites the labels as often, or
-// ten times a second while ticks come faster than frames, as a number
-// changing faster cannot be read. A write held back carries the latest.
-class Form1 : public QWidget
+// timer. Its controls forward their events to the window's handlers, which
+// decide what the window shows and when; the window only writes it.
+class Form1 : public QWidget, private FormFace
 {
     Q_OBJECT
 
@@ -40,46 +34,22 @@ protected:
 private:
     void createControls();
     void connectHandlers();
-    void UpdateDisplay();
-    QPoint markerPosition() const;
-    void writeMarker();
-    void writeLabels();
-    void writeLabel(std::size_t index);
-    void writeWhenDue(QTimer &timer, std::chrono::steady_clock::time_point written,
-                      std::chrono::steady_clock::duration gap, void (Form1::*write)());
 
-    void Form_Load();
-    void Timer1_Timer();
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Command4_Click();
-    void Command5_Click();
-    void Command6_Click();
-    void Command7_Click();
-    void Command8_Click();
-    void Command9_Click();
-    void Command10_Click();
-    void Command11_Click();
-    void Command12_Click();
-    void Command13_Click();
-    void Command14_Click();
-    void Command15_Click();
+    std::string boxText(int box) const override;
+    double textWidth(const std::string &text, int fontPixels) const override;
+    void writeMarker(const ControlLayout::Box &box) override;
+    void writeLabel(std::size_t label, const std::string &shown, int fontPixels) override;
+    void writeName(std::size_t label, const std::string &caption, bool shortened) override;
+    void announce(const std::string &status, bool running) override;
+    void wakeUpIn(double milliseconds) override;
 
-    MotionState m_state;
     SteadyTimer *Timer1;
-    RunControl m_run;
-    EditingCommands m_edit;
-
-    DisplayContent m_shown;
-    bool m_ticked = false;
-    std::bitset<9> m_unwritten, m_unnamed;
-    QTimer m_markerWrite, m_labelsWrite;
-    std::chrono::steady_clock::time_point m_lastTick, m_markerWritten, m_labelsWritten, m_labelsNamed;
+    FormHandlers m_handlers;
+    QTimer m_wakeUp;
+    mutable std::map<int, QFontMetricsF> m_metrics;
 
     std::array<QLabel *, 9> m_dataLabels{}; // Label1 … Label9
+    std::array<QLineEdit *, 7> m_boxes{};   // Text1 … Text7
     QLabel *Picture1 = nullptr;
     AccessibleAnnouncer *m_announcer = nullptr;
-    QLineEdit *Text1 = nullptr, *Text2 = nullptr, *Text3 = nullptr, *Text4 = nullptr,
-              *Text5 = nullptr, *Text6 = nullptr, *Text7 = nullptr;
 };

@@ -3,6 +3,9 @@
 
 #include "steadytimer.h"
 
+#include <chrono>
+#include <cmath>
+
 SteadyTimer::SteadyTimer(QObject *parent)
     : QObject(parent)
 {
@@ -10,35 +13,33 @@ SteadyTimer::SteadyTimer(QObject *parent)
     connect(&m_wakeUp, &QTimer::timeout, this, &SteadyTimer::runDueTicks);
 }
 
+double SteadyTimer::now()
+{
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
 void SteadyTimer::setInterval(int milliseconds)
 {
-    m_interval = std::chrono::milliseconds(milliseconds > 0 ? milliseconds : 0);
-    if (m_interval.count() == 0) {
-        m_wakeUp.stop();
-        return;
-    }
     // Anchored before the wake-ups start, so that none comes before its deadline.
-    m_deadline = Clock::now() + m_interval;
-    m_wakeUp.start(m_interval);
+    m_schedule.start(milliseconds, now());
+    if (m_schedule.isActive())
+        m_wakeUp.start(m_schedule.interval());
+    else
+        m_wakeUp.stop();
 }
 
 void SteadyTimer::runDueTicks()
 {
-    const Clock::time_point now = Clock::now();
-    if (now < m_deadline) {
+    const double now = SteadyTimer::now();
+    if (now < m_schedule.deadline()) {
         // Some platforms' timers wake a fraction of a millisecond early:
         // one wake-up at the deadline, and the wake-ups go on from there.
-        m_wakeUp.start(std::chrono::ceil<std::chrono::milliseconds>(m_deadline - now));
+        m_wakeUp.start(int(std::ceil(m_schedule.deadline() - now)));
         return;
     }
-    const bool stalled = now - m_deadline > maximumLag;
-    if (stalled)
-        m_deadline = now;
-    if (stalled || m_wakeUp.intervalAsDuration() != m_interval)
-        m_wakeUp.start(m_interval);
+    if (m_schedule.stalled(now) || m_wakeUp.interval() != m_schedule.interval())
+        m_wakeUp.start(m_schedule.interval());
     // A tick may stop the timer.
-    while (m_interval.count() > 0 && now >= m_deadline) {
-        m_deadline += m_interval;
+    while (m_schedule.tickDue(now))
         emit timeout();
-    }
 }

@@ -4,18 +4,15 @@
 #pragma once
 
 #include "ticktimer.h"
+#include "tickschedule.h"
 
 #include <QObject>
 #include <QTimer>
 
-#include <chrono>
-
-// The tick timer keeps absolute deadlines, each one interval after the one
-// before, so a late tick comes late instead of being lost. A precise
-// QTimer that misses a whole interval re-anchors, and at 1 ms loses a
-// tenth of its ticks: here it only wakes this timer up, and each wake-up
-// runs every tick that is due, one timeout each. Interval 0 stops it;
-// after a long stall it starts afresh rather than replaying the gap.
+// The tick timer over the model's tick schedule. A precise QTimer that
+// misses a whole interval re-anchors, and at 1 ms loses a tenth of its
+// ticks: here it only wakes this timer up, and each wake-up runs every
+// tick that is due, one timeout each. Interval 0 stops it.
 class SteadyTimer : public QObject, public TickTimer
 {
     Q_OBJECT
@@ -24,14 +21,10 @@ public:
     explicit SteadyTimer(QObject *parent = nullptr);
 
     void setInterval(int milliseconds) override;
-    int interval() const { return int(m_interval.count()); }
-    bool isActive() const { return m_interval.count() > 0; }
-
-    using Clock = std::chrono::steady_clock;
-
-    // How far behind its deadline a tick may fall before the timer gives up
-    // catching up and counts on from now.
-    static constexpr std::chrono::milliseconds maximumLag{250};
+    int interval() const { return m_schedule.interval(); }
+    bool isActive() const { return m_schedule.isActive(); }
+    // The steady clock, in milliseconds.
+    static double now();
 
 signals:
     void timeout();
@@ -40,6 +33,5 @@ private:
     void runDueTicks();
 
     QTimer m_wakeUp;
-    std::chrono::milliseconds m_interval{0};
-    Clock::time_point m_deadline;
+    TickSchedule m_schedule;
 };

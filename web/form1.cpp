@@ -3,39 +3,27 @@
 
 #include "form1.h"
 
-#include "controllayout.h"
-
 #include <emscripten/html5.h>
 
 #include <algorithm>
-#include <cmath>
-#include <string_view>
 #include <vector>
 
 using emscripten::val;
 
 namespace {
 
-// The labels' font, and the page's: the system's Chinese fonts.
-constexpr const char *labelFont =
-    "12px 'Microsoft YaHei', 'PingFang SC', 'Noto Sans CJK SC', 'WenQuanYi Micro Hei', sans-serif";
-constexpr int markerRing = 1;
-
 std::string pixels(int value)
 {
     return std::to_string(value) + "px";
 }
 
-int toPixels(int twips)
+// The window's fonts, as CSS names them.
+std::string fontFamilies()
 {
-    return twips / ControlLayout::twipsPerPixel;
-}
-
-// Far outside the map, yet a position any element can take.
-int markerPixels(float twips)
-{
-    constexpr float limit = 1e6f;
-    return int(std::lround(std::clamp(twips / ControlLayout::twipsPerPixel, -limit, limit)));
+    std::string families;
+    for (const char *family : ControlLayout::fontFamilies)
+        families += "'" + std::string(family) + "', ";
+    return families + "sans-serif";
 }
 
 char32_t onlyCodePoint(const std::u32string &text, char32_t otherwise)
@@ -67,57 +55,39 @@ NumberSymbols browserNumbers()
     return numbers;
 }
 
-// A caption or message as a tool tip or a screen reader takes it.
-val readable(const std::string &text)
-{
-    constexpr int longest = 1000;
-    const val whole(text);
-    return whole["length"].as<int>() <= longest ? whole
-                                                 : whole.call<val>("slice", 0, longest).call<val>("concat", std::string("…"));
-}
-
-void setBox(val &element, int left, int top, int width, int height)
+void setBox(val &element, const ControlLayout::Box &box)
 {
     val style = element["style"];
-    style.set("left", pixels(left));
-    style.set("top", pixels(top));
-    style.set("width", pixels(width));
-    style.set("height", pixels(height));
+    style.set("left", pixels(box.left));
+    style.set("top", pixels(box.top));
+    style.set("width", pixels(box.width));
+    style.set("height", pixels(box.height));
 }
 
 } // namespace
 
 Form1::Form1()
-    : Timer1([this] { Timer1_Timer(); })
-    , m_run(m_state, Timer1, browserNumbers())
-    , m_edit(m_state, browserNumbers())
+    : Timer1([this] { m_handlers.Timer1_Timer(); })
+    , m_handlers(*this, Timer1, browserNumbers(), emscripten_get_now)
     , m_document(val::global("document"))
     , m_measure(m_document.call<val>("createElement", std::string("canvas")).call<val>("getContext", std::string("2d")))
     , m_announcer(m_document.call<val>("getElementById", std::string("announcer")))
 {
-    m_measure.set("font", labelFont);
     createControls();
     connectHandlers();
-    Form_Load();
+    m_handlers.Form_Load();
 }
 
 void Form1::createControls()
 {
     val window = m_document.call<val>("getElementById", std::string("Form1"));
+    window["style"].set("fontFamily", fontFamilies());
+    window["style"].set("fontSize", pixels(ControlLayout::fontPixels));
     std::vector<const ControlLayout *> order;
     for (const ControlLayout &control : ControlLayout::table()) {
         val element = createControl(control);
         element.set("id", control.name);
-        int left = toPixels(control.left), top = toPixels(control.top);
-        int width = toPixels(control.width), height = toPixels(control.height);
-        // The marker's ring takes a pixel left of and above its box.
-        if (control.kind == ControlLayout::Kind::Picture) {
-            left -= markerRing;
-            top -= markerRing;
-            width += markerRing;
-            height += markerRing;
-        }
-        setBox(element, left, top, width, height);
+        setBox(element, control.box());
         if (control.help)
             element.call<void>("setAttribute", std::string("aria-description"), std::string(control.help));
         m_controls.emplace(control.name, element);
@@ -151,10 +121,10 @@ val Form1::createControl(const ControlLayout &control)
         return frame;
     }
     case ControlLayout::Kind::Label: {
-        // What the box shows, and the whole caption that is read. A label
-        // as tall as two lines of the 12-pixel font shows two lines.
-        const bool twoLines = toPixels(control.height) >= 2 * 12;
-        val label = element("div", twoLines ? "label status" : "label");
+        // What the box shows, and the whole caption that is read.
+        val label = element("div", "label");
+        label["style"].set("fontSize", pixels(control.labelFontPixels()));
+        label["style"].set("lineHeight", pixels(control.linePixels()));
         val shown = element("span", "shown");
         shown.call<void>("setAttribute", std::string("aria-hidden"), std::string("true"));
         shown.set("textContent", caption);
@@ -204,98 +174,72 @@ val Form1::createControl(const ControlLayout &control)
 
 void Form1::connectHandlers()
 {
-    const Handler handlers[] = {
-        &Form1::Command1_Click, &Form1::Command2_Click, &Form1::Command3_Click,
-        &Form1::Command4_Click, &Form1::Command5_Click, &Form1::Command6_Click,
-        &Form1::Command7_Click, &Form1::Command8_Click, &Form1::Command9_Click,
-        &Form1::Command10_Click, &Form1::Command11_Click, &Form1::Command12_Click,
-        &Form1::Command13_Click, &Form1::Command14_Click, &Form1::Command15_Click,
-    };
-    for (std::size_t i = 0; i < m_clicks.size(); ++i) {
-        m_clicks[i] = {this, handlers[i]};
-        const std::string target = "#Command" + std::to_string(i + 1);
-        emscripten_set_click_callback(target.c_str(), &m_clicks[i], false, &Form1::clicked);
+    for (int i = 1; i <= FormHandlers::commandCount; ++i) {
+        m_clicks[std::size_t(i - 1)] = {this, i};
+        const std::string target = "#Command" + std::to_string(i);
+        emscripten_set_click_callback(target.c_str(), &m_clicks[std::size_t(i - 1)], false, &Form1::clicked);
     }
 }
 
 int Form1::clicked(int, const EmscriptenMouseEvent *, void *click)
 {
-    const auto *handler = static_cast<const Click *>(click);
-    (handler->form->*handler->handler)();
+    const auto *button = static_cast<const Click *>(click);
+    button->form->m_handlers.click(button->command);
     return 1;
 }
 
-std::string Form1::textOf(const char *box) const
-{
-    return m_controls.at(box)["value"].as<std::string>();
-}
-
-// The refresh works out the captions at once; the page shows them at the
-// next animation frame, however many ticks come before it.
-void Form1::UpdateDisplay()
-{
-    m_unwritten |= m_shown.refresh(m_state);
-    if (!m_frameRequested) {
-        m_frameRequested = true;
-        emscripten_request_animation_frame(&Form1::frame, this);
-    }
-}
-
-int Form1::frame(double, void *form)
+void Form1::wake(void *form)
 {
     auto *self = static_cast<Form1 *>(form);
-    self->m_frameRequested = false;
-    val marker = self->m_controls.at("Picture1")["style"];
-    marker.set("left", pixels(markerPixels(self->m_shown.markerLeft) - markerRing));
-    marker.set("top", pixels(markerPixels(self->m_shown.markerTop) - markerRing));
-    for (std::size_t i = 0; i < self->m_shown.labels.size(); ++i) {
-        if (self->m_unwritten[i])
-            self->writeLabel(i);
-    }
-    // A screen reader hears of a new status, and of no tick.
-    if (self->m_unwritten[8])
-        self->m_announcer.set("textContent", readable(DisplayText(self->m_state.zt)));
-    self->m_unwritten.reset();
-    return 0;
+    self->m_wakeUp = 0;
+    self->m_handlers.writeDue();
 }
 
-// A label shows what its box can hold of its caption, and then the whole
-// caption as its tool tip; what is read is always the whole caption.
-void Form1::writeLabel(std::size_t index)
+std::string Form1::boxText(int box) const
 {
-    val label = m_controls.at("Label" + std::to_string(index + 1));
-    const std::string &caption = m_shown.labels[index];
-    const bool status = index == m_shown.labels.size() - 1;
-    std::string shown = caption;
-    if (!status) {
-        const double width = label["clientWidth"].as<double>();
-        shown = DisplayContent::fitted(index, caption, [this, width](const std::string &text) {
-            return m_measure.call<val>("measureText", text)["width"].as<double>() <= width;
-        });
-    }
-    label["firstChild"].set("textContent", shown);
-    label["lastChild"].set("textContent", readable(caption));
-    // Two lines cut by the style sheet: shortened when they overflow.
-    const val shownLines = label["firstChild"];
-    const bool shortened = status ? shownLines["scrollHeight"].as<int>() > shownLines["clientHeight"].as<int>()
-                                  : shown != caption;
-    label.set("title", shortened ? readable(caption) : val(std::string()));
+    return m_controls.at("Text" + std::to_string(box))["value"].as<std::string>();
 }
 
-void Form1::Form_Load() { m_run.initialise(); UpdateDisplay(); }
-void Form1::Timer1_Timer() { m_run.tick(); UpdateDisplay(); }
-void Form1::Command1_Click() { m_run.startPause(); UpdateDisplay(); }
-void Form1::Command2_Click() { m_edit.returnToOrigin(); UpdateDisplay(); }
-void Form1::Command3_Click() { m_run.reset(); UpdateDisplay(); }
-void Form1::Command4_Click() { m_edit.nudgeAcceleration(0, +1); UpdateDisplay(); }
-void Form1::Command5_Click() { m_edit.nudgeAcceleration(+1, 0); UpdateDisplay(); }
-void Form1::Command6_Click() { m_edit.nudgeAcceleration(-1, 0); UpdateDisplay(); }
-void Form1::Command7_Click() { m_edit.nudgeAcceleration(0, -1); UpdateDisplay(); }
-void Form1::Command8_Click() { m_edit.nudgeAcceleration(-1, +1); UpdateDisplay(); }
-void Form1::Command9_Click() { m_edit.nudgeAcceleration(+1, +1); UpdateDisplay(); }
-void Form1::Command10_Click() { m_edit.nudgeAcceleration(-1, -1); UpdateDisplay(); }
-void Form1::Command11_Click() { m_edit.nudgeAcceleration(+1, -1); UpdateDisplay(); }
-void Form1::Command12_Click() { m_edit.setPosition(textOf("Text1"), textOf("Text2")); UpdateDisplay(); }
-void Form1::Command13_Click() { m_edit.setVelocity(textOf("Text3"), textOf("Text4")); UpdateDisplay(); }
-void Form1::Command14_Click() { m_edit.setAcceleration(textOf("Text5"), textOf("Text6")); UpdateDisplay(); }
-void Form1::Command15_Click() { m_run.setTickRate(textOf("Text7")); UpdateDisplay(); }
+double Form1::textWidth(const std::string &text, int fontPixels) const
+{
+    if (fontPixels != m_measuredPixels) {
+        m_measuredPixels = fontPixels;
+        val(m_measure).set("font", pixels(fontPixels) + " " + fontFamilies());
+    }
+    return m_measure.call<val>("measureText", text)["width"].as<double>();
+}
+
+void Form1::writeMarker(const ControlLayout::Box &box)
+{
+    val marker = m_controls.at("Picture1")["style"];
+    marker.set("left", pixels(box.left));
+    marker.set("top", pixels(box.top));
+}
+
+void Form1::writeLabel(std::size_t label, const std::string &shown, int fontPixels)
+{
+    val element = m_controls.at("Label" + std::to_string(label + 1));
+    element["style"].set("fontSize", pixels(fontPixels));
+    element["firstChild"].set("textContent", shown);
+}
+
+void Form1::writeName(std::size_t label, const std::string &caption, bool shortened)
+{
+    val element = m_controls.at("Label" + std::to_string(label + 1));
+    element["lastChild"].set("textContent", caption);
+    const std::string title = shortened ? caption : std::string();
+    if (element["title"].as<std::string>() != title)
+        element.set("title", title);
+}
+
+void Form1::announce(const std::string &status, bool)
+{
+    m_announcer.set("textContent", status);
+}
+
+void Form1::wakeUpIn(double milliseconds)
+{
+    if (m_wakeUp)
+        emscripten_clear_timeout(m_wakeUp);
+    m_wakeUp = emscripten_set_timeout(&Form1::wake, std::max(0.0, milliseconds), this);
+}

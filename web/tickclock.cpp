@@ -6,12 +6,6 @@
 #include <emscripten/emscripten.h>
 #include <emscripten/html5.h>
 
-namespace {
-
-constexpr double maximumLag = 250;
-
-} // namespace
-
 TickClock::~TickClock()
 {
     setInterval(0);
@@ -22,36 +16,21 @@ void TickClock::setInterval(int milliseconds)
     if (m_wakeUp)
         emscripten_clear_timeout(m_wakeUp);
     m_wakeUp = 0;
-    m_interval = milliseconds > 0 ? milliseconds : 0;
-    if (m_interval == 0)
-        return;
-    const double now = emscripten_get_now();
-    m_deadline = now + m_interval;
-    scheduleWake(now);
+    m_schedule.start(milliseconds, emscripten_get_now());
+    if (m_schedule.isActive())
+        m_wakeUp = emscripten_set_timeout(&TickClock::wake, m_schedule.interval(), this);
 }
 
 void TickClock::wake(void *clock)
 {
     auto *self = static_cast<TickClock *>(clock);
     self->m_wakeUp = 0;
-    self->runDueTicks();
-}
-
-void TickClock::runDueTicks()
-{
     const double now = emscripten_get_now();
-    if (now - m_deadline > maximumLag)
-        m_deadline = now;
     // A tick may stop the timer.
-    while (m_interval > 0 && now >= m_deadline) {
-        m_deadline += m_interval;
-        m_onTick();
+    while (self->m_schedule.tickDue(now))
+        self->m_onTick();
+    if (self->m_schedule.isActive() && !self->m_wakeUp) {
+        const double wait = self->m_schedule.deadline() - now;
+        self->m_wakeUp = emscripten_set_timeout(&TickClock::wake, wait > 0 ? wait : 0, self);
     }
-    if (m_interval > 0 && !m_wakeUp)
-        scheduleWake(now);
-}
-
-void TickClock::scheduleWake(double now)
-{
-    m_wakeUp = emscripten_set_timeout(&TickClock::wake, m_deadline > now ? m_deadline - now : 0, this);
 }

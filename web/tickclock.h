@@ -4,13 +4,13 @@
 #pragma once
 
 #include "ticktimer.h"
+#include "tickschedule.h"
 
 #include <functional>
 
-// The page's tick timer: absolute deadlines on performance.now(), every tick
-// that has come due run at each wake-up (browsers wake timers late, and no
-// sooner than every 4 ms), and no replay of a stall longer than 250 ms, such
-// as a hidden tab's.
+// The page's tick timer over the model's tick schedule, on
+// performance.now(): browsers wake timers late, and no sooner than every
+// 4 ms, so each wake-up runs every tick that has come due.
 class TickClock : public TickTimer
 {
 public:
@@ -18,15 +18,11 @@ public:
     ~TickClock() override;
 
     void setInterval(int milliseconds) override;
-    bool isActive() const { return m_interval > 0; }
 
 private:
     static void wake(void *clock);
-    void runDueTicks();
-    void scheduleWake(double now);
 
     std::function<void()> m_onTick;
-    double m_interval = 0;
-    double m_deadline = 0;
+    TickSchedule m_schedule;
     long m_wakeUp = 0;
 };

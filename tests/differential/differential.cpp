@@ -13,13 +13,12 @@
 
 #include "controllayout.h"
 #include "displaycontent.h"
-#include "editingcommands.h"
-#include "motionstate.h"
-#include "runcontrol.h"
+#include "formface.h"
+#include "formhandlers.h"
 #include "ticktimer.h"
 
+#include <array>
 #include <cstdint>
-#include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -38,61 +37,66 @@ struct RecordedTimer : TickTimer
 
 const NumberSymbols locales[] = {{U'.', U'0'}, {U',', U'0'}, {U'\u066B', U'\u0660'}};
 
-class Window
+// A face that records what the window's handlers write, in a font whose
+// characters are as wide as its size and ASCII a little over half that.
+class Window : public FormFace
 {
 public:
+    Window() { handlers.Form_Load(); }
+
     void click(int command, const std::string &a, const std::string &b)
     {
-        switch (command) {
-        case 1: run.startPause(); break;
-        case 2: edit.returnToOrigin(); break;
-        case 3: run.reset(); break;
-        case 4: edit.nudgeAcceleration(0, +1); break;
-        case 5: edit.nudgeAcceleration(+1, 0); break;
-        case 6: edit.nudgeAcceleration(-1, 0); break;
-        case 7: edit.nudgeAcceleration(0, -1); break;
-        case 8: edit.nudgeAcceleration(-1, +1); break;
-        case 9: edit.nudgeAcceleration(+1, +1); break;
-        case 10: edit.nudgeAcceleration(-1, -1); break;
-        case 11: edit.nudgeAcceleration(+1, -1); break;
-        case 12: edit.setPosition(a, b); break;
-        case 13: edit.setVelocity(a, b); break;
-        case 14: edit.setAcceleration(a, b); break;
-        case 15: run.setTickRate(a); break;
-        default: return;
-        }
+        if (command < 1 || command > FormHandlers::commandCount)
+            return;
+        boxes[0] = boxes[2] = boxes[4] = boxes[6] = a;
+        boxes[1] = boxes[3] = boxes[5] = b;
+        handlers.click(command);
         show();
     }
 
     void ticks(long count)
     {
         for (long i = 0; i < count && timer.interval > 0; ++i) {
-            run.tick();
-            shown.refresh(state);
+            now += timer.interval;
+            handlers.Timer1_Timer();
         }
         show();
     }
 
+    // Everything held comes due a second later.
     void show()
     {
-        shown.refresh(state);
-        for (const std::string &label : shown.labels)
-            std::cout << label << '\n';
-        char marker[64];
-        std::snprintf(marker, sizeof marker, "marker %.9g %.9g interval %d\n", double(shown.markerLeft),
-                      double(shown.markerTop), timer.interval);
-        std::cout << marker;
+        now += 1000;
+        handlers.writeDue();
+        for (std::size_t i = 0; i < shown.size(); ++i)
+            std::cout << handlers.shown().labels[i] << " | " << shown[i] << '\n';
+        std::cout << "marker " << marker.left << ' ' << marker.top << " interval " << timer.interval << '\n';
     }
 
 private:
-    MotionState state;
-    RecordedTimer timer;
-    RunControl run{state, timer};
-    EditingCommands edit{state};
-    DisplayContent shown;
+    std::string boxText(int box) const override { return boxes.at(std::size_t(box - 1)); }
+    double textWidth(const std::string &text, int fontPixels) const override
+    {
+        double width = 0;
+        for (const char c : text)
+            width += (c & 0xC0) == 0x80 ? 0 : c & 0x80 ? fontPixels : fontPixels * 0.55;
+        return width;
+    }
+    void writeMarker(const ControlLayout::Box &box) override { marker = box; }
+    void writeLabel(std::size_t label, const std::string &text, int fontPixels) override
+    {
+        shown[label] = text + " (" + std::to_string(fontPixels) + " px)";
+    }
+    void writeName(std::size_t, const std::string &, bool) override {}
+    void announce(const std::string &, bool) override {}
+    void wakeUpIn(double) override {}
 
-public:
-    Window() { run.initialise(); }
+    double now = 0;
+    std::array<std::string, 7> boxes;
+    std::array<std::string, 9> shown;
+    ControlLayout::Box marker{};
+    RecordedTimer timer;
+    FormHandlers handlers{*this, timer, {}, [this] { return now; }};
 };
 
 void read(const std::string &typed)
@@ -105,7 +109,7 @@ void read(const std::string &typed)
         }
         const std::string text = DisplayText(*value);
         std::cout << text;
-        for (int digits = 1; digits <= 4; ++digits)
+        for (int digits = 2; digits <= 4; ++digits)
             std::cout << " | " << DisplayContent::shortNumber(text, digits) << " | "
                       << DisplayContent::shortNumber(text, digits, false);
         std::cout << '\n';

@@ -132,7 +132,7 @@ const check = async (name, body) => {
         await click('Command12');
         assert.equal(await label(2), '坐标x: 12345678901234');
         const short = await shown(2);
-        assert.match(short, /^坐标x: 1.*…E\+?13$/);
+        assert.match(short, /^坐标x:≈1\.\d+E\+?13$/);
         assert.equal(await page.$eval('#Label2', (e) => e.title), '坐标x: 12345678901234');
         await type('Text3', '1e308');
         await click('Command13');
@@ -159,13 +159,28 @@ const check = async (name, body) => {
             await click('Command15');
             await click('Command1');
             await sleep(300);
+            // How often a number label is rewritten, and its readable text and title.
+            await page.evaluate(() => {
+                window.writes = { shown: 0, read: 0 };
+                const label = document.getElementById('Label8');
+                window.observer = new MutationObserver((changes) => changes.forEach((change) => {
+                    const node = change.target.nodeType === 1 ? change.target : change.target.parentNode;
+                    window.writes[node === label || node.className === 'whole' ? 'read' : 'shown'] += 1;
+                }));
+                window.observer.observe(label, { subtree: true, childList: true, characterData: true, attributeFilter: ['title'] });
+            });
             const [t0, k0] = [await page.evaluate(() => performance.now()), await ticks()];
             await sleep(3000);
             const [t1, k1] = [await page.evaluate(() => performance.now()), await ticks()];
+            const writes = await page.evaluate(() => { window.observer.disconnect(); return window.writes; });
             await click('Command1');
             const kept = (k1 - k0) / ((t1 - t0) / 1000 * rate);
-            console.log(`  ${rate} TPS: ${(kept).toFixed(3)} of the rate`);
-            assert.ok(kept >= 0.99, `${kept}`);
+            const [shownRate, readRate] = [writes.shown, writes.read].map((n) => n / ((t1 - t0) / 1000));
+            console.log(`  ${rate} TPS: ${(kept).toFixed(3)} of the rate; the tick label written ${shownRate.toFixed(1)}/s, `
+                + `its readable text ${readRate.toFixed(1)}/s`);
+            // Gross failures only: a loaded machine keeps fewer ticks and frames.
+            assert.ok(kept >= 0.9, `${kept}`);
+            assert.ok(shownRate <= (rate > 60 ? 20 : 70) && readRate <= 2, `${shownRate}, ${readRate}`);
         });
     }
 
