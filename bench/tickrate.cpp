@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QLabel>
 #include <QTimer>
 
 #include <algorithm>
@@ -38,15 +39,17 @@ void runFor(std::chrono::milliseconds duration)
 
 void printHeader()
 {
-    std::printf("%6s %9s %10s %10s %7s %12s\n", "TPS", "interval", "expected", "achieved", "ratio",
-                "CPU µs/tick");
+    std::printf("%6s %9s %10s %10s %7s %12s %9s %8s\n", "TPS", "interval", "expected", "achieved", "ratio",
+                "CPU µs/tick", "writes/s", "names/s");
 }
 
-void printRow(const char *name, int interval, double achieved, double cpuPerTick)
+// With how often the tick label was rewritten, and renamed for assistive
+// technology, a second.
+void printRow(const char *name, int interval, double achieved, double cpuPerTick, double writes = 0, double names = 0)
 {
     const double expected = 1000.0 / interval;
-    std::printf("%6s %9d %10.1f %10.1f %7.4f %12.1f\n", name, interval, expected, achieved, achieved / expected,
-                cpuPerTick);
+    std::printf("%6s %9d %10.1f %10.1f %7.4f %12.1f %9.1f %8.1f\n", name, interval, expected, achieved,
+                achieved / expected, cpuPerTick, writes, names);
 }
 
 double median(std::vector<double> values)
@@ -86,10 +89,20 @@ double measure(WindowDriver &driver, int rate, std::chrono::milliseconds stretch
     driver.type("Text7", QString::number(rate));
     driver.click("Command15");
     Clock::time_point lastTick;
-    long long counted = 0;
+    long long counted = 0, writes = 0, names = 0;
+    const QLabel *label = driver.window().findChild<QLabel *>(QStringLiteral("Label8"));
+    QString written = label->text(), named = label->accessibleName();
     const auto stamp = QObject::connect(&driver.timer(), &SteadyTimer::timeout, [&] {
         lastTick = Clock::now();
         ++counted;
+        if (label->text() != written) {
+            written = label->text();
+            ++writes;
+        }
+        if (label->accessibleName() != named) {
+            named = label->accessibleName();
+            ++names;
+        }
     });
     auto from = Clock::now();
     long long ticksFrom = 0;
@@ -106,7 +119,9 @@ double measure(WindowDriver &driver, int rate, std::chrono::milliseconds stretch
         const long long ticks = counted - ticksFrom;
         const double seconds = std::chrono::duration<double>(lastTick - from).count();
         cpuPerTick = 1e6 * (cpu - cpuFrom) / double(ticks);
-        printRow(std::to_string(rate).c_str(), interval, ticks / seconds, cpuPerTick);
+        printRow(std::to_string(rate).c_str(), interval, ticks / seconds, cpuPerTick, writes / seconds,
+                 names / seconds);
+        writes = names = 0;
         from = lastTick;
         cpuFrom = cpu;
         ticksFrom += ticks;

@@ -36,7 +36,7 @@ public:
 
 private:
     // Copies of a text share it: a status may repeat a pasted entry of any
-    // length, and the state is copied on every tick.
+    // length, and the display keeps a copy of the status it shows.
     struct SharedText
     {
         std::shared_ptr<const std::string> text;

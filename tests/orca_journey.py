@@ -6,12 +6,10 @@ speech-dispatcher, whose one output module writes each utterance to a file
 instead of speaking it, and the journey works Torvane with the keyboard
 alone and checks what Orca says. It Tabs through the controls, starts and
 pauses, types a bad entry, drives an overflow, asks for the window's title
-and its status bar; every new status must be spoken within a second. Then
-it measures the CPU Torvane and Orca use at 20 and 1000 ticks a second,
-with Orca and without it in alternate turns, as this machine's speed
-drifts from minute to minute. Runs under Xvfb inside its own D-Bus
-session; exits 77 (skipped) where another Orca of this user runs, as Orca
-then refuses to start."""
+and its status bar; every new status must be spoken within a second.
+Runs under Xvfb inside its own D-Bus session; exits 77 (skipped) where
+another Orca of this user runs, as Orca then refuses to start. What Orca
+costs is measured by bench/orca_cpu.py, which starts Orca the same way."""
 
 import os
 import subprocess
@@ -19,9 +17,7 @@ import sys
 import tempfile
 import time
 
-import pyatspi
-
-from accessibility_journey import application, cpu_seconds, fill, labels, press, pump
+from accessibility_journey import application
 from desktop import close_window, finish, start, wait_for
 
 SPOKEN_WITHIN = 1.0
@@ -140,95 +136,74 @@ def journey(speech):
     assert any("status" in line for line in speech.said_since()), speech.said_since()
 
 
-def measure(app, torvane, orca, rate):
-    """The share of a core Torvane (and Orca) use while ticking at the rate,
-    with five labels changing: over ten seconds, as the kernel counts CPU
-    time in hundredths of a second."""
-    fill(app, "TPS", str(rate))
-    press(app, "将TPS设为")
-    press(app, "开始/暂停")
-    wait_for("ticking", lambda: labels(app)["当前状态"] == "当前状态:运行中")
-    pump(0.5)
-    pids = [torvane.pid] + ([orca.pid] if orca else [])
-    before, started = [cpu_seconds(pid) for pid in pids], time.monotonic()
-    pump(10)
-    after, elapsed = [cpu_seconds(pid) for pid in pids], time.monotonic() - started
-    press(app, "开始/暂停")
-    wait_for("the pause", lambda: labels(app)["当前状态"] == "当前状态:已暂停")
-    return [100 * (b - a) / elapsed for a, b in zip(before, after)]
+class Orca:
+    """Orca in a home of its own, speaking into a log through
+    speech-dispatcher; started and stopped as often as asked."""
 
+    def __init__(self):
+        if subprocess.run(["pgrep", "-u", str(os.getuid()), "-x", "orca"],
+                          stdout=subprocess.DEVNULL).returncode == 0:
+            print("skipped: another Orca of this user runs, and Orca will not start beside it")
+            sys.exit(77)
+        self.home = tempfile.mkdtemp(prefix="torvane-orca-")
+        modules = os.path.join(self.home, ".config", "speech-dispatcher", "modules")
+        os.makedirs(modules)
+        with open(os.path.join(self.home, ".config", "speech-dispatcher", "speechd.conf"), "w") as conf:
+            conf.write(SPEECHD_CONF)
+        with open(os.path.join(modules, "logfile.conf"), "w") as conf:
+            conf.write(MODULE_CONF.format(log=os.path.join(self.home, "speech.log")))
+        os.environ.update(HOME=self.home, XDG_CONFIG_HOME=os.path.join(self.home, ".config"),
+                          XDG_DATA_HOME=os.path.join(self.home, ".local", "share"))
+        self.speech = Speech(os.path.join(self.home, "speech.log"))
+        self.process = None
 
-def main(program):
-    if subprocess.run(["pgrep", "-u", str(os.getuid()), "-x", "orca"], stdout=subprocess.DEVNULL).returncode == 0:
-        print("skipped: another Orca of this user runs, and Orca will not start beside it")
-        sys.exit(77)
-    home = tempfile.mkdtemp(prefix="torvane-orca-")
-    log = os.path.join(home, "speech.log")
-    modules = os.path.join(home, ".config", "speech-dispatcher", "modules")
-    os.makedirs(modules)
-    with open(os.path.join(home, ".config", "speech-dispatcher", "speechd.conf"), "w") as conf:
-        conf.write(SPEECHD_CONF)
-    with open(os.path.join(modules, "logfile.conf"), "w") as conf:
-        conf.write(MODULE_CONF.format(log=log))
-    os.environ.update(HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"),
-                      XDG_DATA_HOME=os.path.join(home, ".local", "share"))
+    def start(self):
+        self.speech.heard = len(self.speech.utterances())
+        self.process = subprocess.Popen(["orca", "--debug-file", os.path.join(self.home, "orca-debug.log")],
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.speech.also("Screen reader on")
 
-    torvane = start(program)
-    orca = None
-
-    def start_orca():
-        return subprocess.Popen(["orca", "--debug-file", os.path.join(home, "orca-debug.log")],
-                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-
-    def stop_orca():
+    def stop(self):
+        if not self.process:
+            return
         # Orca may take its time over the signal while it starts up.
-        orca.terminate()
+        self.process.terminate()
         try:
-            orca.wait(timeout=10)
+            self.process.wait(timeout=10)
         except subprocess.TimeoutExpired:
-            orca.kill()
-            orca.wait()
+            self.process.kill()
+            self.process.wait()
+        self.process = None
 
+
+def run(program, work):
+    """Starts Torvane and Orca's home, does the work with Torvane's
+    accessible application, Torvane's process and Orca, and closes
+    Torvane, which must then end cleanly."""
+    orca = Orca()
+    torvane = start(program)
     try:
-        app = wait_for("Torvane on the accessibility bus", lambda: application(torvane.pid))
-        orca = start_orca()
-        speech = Speech(log)
-        speech.also("Screen reader on")
-        window = subprocess.run(["xdotool", "search", "--name", "^Torvane$"], capture_output=True, text=True,
-                                check=True).stdout.split()[0]
-        subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True)
-        journey(speech)
-
-        press(app, "重置")
-        press(app, "ax+1ay+1")
-        for rate, turns in ((20, 1), (1000, 3)):
-            ratios = []
-            for _ in range(turns):
-                if orca is None:
-                    speech.heard = len(speech.utterances())
-                    orca = start_orca()
-                    speech.also("Screen reader on")
-                torvane_cpu, orca_cpu = measure(app, torvane, orca, rate)
-                stop_orca()
-                orca = None
-                quiet_cpu = measure(app, torvane, None, rate)[0]
-                ratios.append(torvane_cpu / max(quiet_cpu, 0.1))
-                print(f"at {rate} TPS, five labels changing: Torvane {torvane_cpu:.1f} % of a core with Orca, "
-                      f"{quiet_cpu:.1f} % without; Orca {orca_cpu:.1f} %")
-            print(f"at {rate} TPS: median ratio with Orca to without {sorted(ratios)[len(ratios) // 2]:.2f}")
+        work(wait_for("Torvane on the accessibility bus", lambda: application(torvane.pid)), torvane, orca)
         close_window()
     except BaseException:
         torvane.kill()
         raise
     finally:
-        if orca:
-            stop_orca()
+        orca.stop()
     # Qt 6.4's accessibility bridge says so on standard error whenever the
     # screen reader takes longer than Qt waits to decide about a key; the
     # key is then handled all the same.
     finish(torvane, tolerated=["QSpiApplication::"])
-    print("Orca journey passed")
+
+
+def keyboard_journey(app, torvane, orca):
+    orca.start()
+    window = subprocess.run(["xdotool", "search", "--name", "^Torvane$"], capture_output=True, text=True,
+                            check=True).stdout.split()[0]
+    subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True)
+    journey(orca.speech)
 
 
 if __name__ == "__main__":
-    main(sys.argv[1])
+    run(sys.argv[1], keyboard_journey)
+    print("Orca journey passed")

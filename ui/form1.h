@@ -32,19 +32,22 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // What the window's handlers read.
+    std::string boxText(int box) const override;
+    double textWidth(const std::string &text, int fontPixels) const override;
+
     void createControls();
     void connectHandlers();
 
-    std::string boxText(int box) const override;
-    double textWidth(const std::string &text, int fontPixels) const override;
+    // What the handlers write.
     void writeMarker(const ControlLayout::Box &box) override;
     void writeLabel(std::size_t label, const std::string &shown, int fontPixels) override;
     void writeName(std::size_t label, const std::string &caption, bool shortened) override;
     void announce(const std::string &status, bool running) override;
-    void wakeUpIn(double milliseconds) override;
 
     SteadyTimer *Timer1;
     FormHandlers m_handlers;
+    void wakeUpIn(double milliseconds) override;
     QTimer m_wakeUp;
     mutable std::map<int, QFontMetricsF> m_metrics;
 

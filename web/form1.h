@@ -23,6 +23,10 @@ public:
     Form1();
 
 private:
+    // What the window's handlers read.
+    std::string boxText(int box) const override;
+    double textWidth(const std::string &text, int fontPixels) const override;
+
     struct Click
     {
         Form1 *form;
@@ -35,13 +39,11 @@ private:
     static int clicked(int eventType, const struct EmscriptenMouseEvent *event, void *click);
     static void wake(void *form);
 
-    std::string boxText(int box) const override;
-    double textWidth(const std::string &text, int fontPixels) const override;
+    // What the handlers write.
     void writeMarker(const ControlLayout::Box &box) override;
     void writeLabel(std::size_t label, const std::string &shown, int fontPixels) override;
     void writeName(std::size_t label, const std::string &caption, bool shortened) override;
     void announce(const std::string &status, bool running) override;
-    void wakeUpIn(double milliseconds) override;
 
     TickClock Timer1;
     FormHandlers m_handlers;
@@ -52,5 +54,6 @@ private:
     emscripten::val m_measure;   // a canvas context in the labels' font
     mutable int m_measuredPixels = 0;
     emscripten::val m_announcer; // the polite live region of the status
+    void wakeUpIn(double milliseconds) override;
     long m_wakeUp = 0;
 };

@@ -45,7 +45,7 @@ const check = async (name, body) => {
     const type = async (box, text) => {
         await page.$eval(`#${box}`, (e, t) => { e.value = t; }, text);
     };
-    const ticks = async () => Number((await label(8)).split(':')[1]);
+    const ticks = async () => Number((await shown(8)).split(':')[1]);
 
     await check('start-up texts', async () => {
         assert.equal(await page.title(), 'Torvane');
