@@ -145,6 +145,29 @@ const check = async (name, body) => {
         await click('Command3');
     });
 
+    await check('big numbers keep their sign, exponent and two digits, clear of the next label', async () => {
+        for (const value of ['-1.23456789012345e300', '1.8e12', '-12345678', '1e10']) {
+            for (const [button, x, y] of [[12, 1, 2], [13, 3, 4], [14, 5, 6]]) {
+                await type(`Text${x}`, value);
+                await type(`Text${y}`, value);
+                await click(`Command${button}`);
+            }
+            for (let n = 2; n <= 7; ++n) {
+                const [text, right, room] = await page.$eval(`#Label${n}`, (label, n) => {
+                    const range = document.createRange();
+                    range.selectNodeContents(label.firstChild);
+                    const next = document.getElementById(`Label${n + 1}`);
+                    const end = n % 2 === 0 ? next.getBoundingClientRect().left - 3 : label.getBoundingClientRect().right;
+                    return [label.firstChild.textContent, range.getBoundingClientRect().right, end];
+                }, n);
+                assert.match(text, value.startsWith('-') ? /:≈?-\d/ : /:[ ≈]\d/, text);
+                assert.match(text, /:≈?[ -]?(\d{7,}|\d\.\d+E\+?\d+|\dE\+?\d+)$/, text);
+                assert.ok(right <= room, `${text}: ${right} > ${room}`);
+            }
+        }
+        await click('Command3');
+    });
+
     await check('the browser language\'s decimal separator and digits', async () => {
         const arabic = await open('ar-EG');
         await arabic.$eval('#Text1', (e) => { e.value = '١٢٫٩'; });
