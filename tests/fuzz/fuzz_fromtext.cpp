@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Torvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "displaycontent.h"
 #include "value.h"
 
 #include <algorithm>
@@ -85,6 +86,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     checkTyped(text, {U'.'});
     checkTyped(text, {U','});
     checkTyped(text, {U'\u066B', U'\u0660'});
+    // Any text where a number or a status is fitted to its label.
+    for (const int digits : {2, 17})
+        check(DisplayContent::shortNumber(text, digits).size() <= size + 8);
+    const auto width = [](const std::string &shown, int pixels) { return double(shown.size() * std::size_t(pixels)) / 2; };
+    DisplayContent::fitted(1, std::string(text), 77, 12, 1, width);
+    DisplayContent::fitted(8, std::string(text), 161, 11, 2, width);
     if (size < 4096 && std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; })) {
         checkOtherForms(text, {U'.'});
         checkOtherForms(text, {U','});
