@@ -27,7 +27,6 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("torvane"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TORVANE_VERSION));
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Torvane：演示二维匀加速运动"));
     // Qt's own options (-platform, -reverse, …) are single-dash words that
     // QApplication takes later; read as letters they would mean -h or -v.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -39,8 +38,10 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
     parser.parse(arguments);
 
     if (parser.isSet(help)) {
-        // Without an application object the parser cannot know its name.
-        print(stdout, parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("torvane")));
+        // Qt's own help text says "Usage" and "Options" in English.
+        print(stdout, QStringLiteral("用法：torvane [选项]\nTorvane：演示二维匀加速运动\n\n选项：\n"
+                                     "  -h, --help     %1\n  -v, --version  %2\n")
+                          .arg(help.description(), version.description()));
         return 0;
     }
     if (parser.isSet(version)) {

@@ -6,6 +6,7 @@ instead of Qt's abort; with no font for Chinese, one line naming the font
 and its package, and the window still starts."""
 
 import os
+import re
 import subprocess
 import sys
 import tempfile
@@ -24,6 +25,8 @@ def main(program):
     assert (version.returncode, version.stdout, version.stderr) == (0, "torvane 1.01\n", ""), version
     shown = run(program, "--help")
     assert shown.returncode == 0 and "--version" in shown.stdout and "torvane" in shown.stdout, shown
+    english = [line for line in shown.stdout.splitlines() if line.strip() and not re.search("[\u4e00-\u9fff]", line)]
+    assert not english, f"lines wholly in English: {english}"
 
     for environment in ({}, {"DISPLAY": ":93"}):
         refused = run(program, "-reverse", **environment)
