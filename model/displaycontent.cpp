@@ -51,16 +51,22 @@ std::size_t fittingCharacters(const std::string &text, const std::vector<std::si
 DisplayContent::Fitted fittedStatus(const std::string &caption, int width, int fontPixels, int lines,
                                     const DisplayContent::TextWidth &widthOf)
 {
-    // No character is narrower than a pixel, so no more than this can show.
-    std::vector<std::size_t> starts = characterStarts(caption);
-    const bool cut = starts.size() - 1 > std::size_t(lines * width);
-    if (cut)
-        starts.resize(std::size_t(lines * width) + 1);
-    std::string text = caption.substr(0, starts.back());
+    // Control characters and Unicode's line and paragraph separators would
+    // break the lines: they show as blanks.
+    std::string text = caption;
+    for (const std::string_view separator : {"\u2028", "\u2029"}) {
+        for (std::size_t at = text.find(separator); at != std::string::npos; at = text.find(separator, at))
+            text.replace(at, separator.size(), " ");
+    }
     for (char &c : text) {
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
             c = ' ';
     }
+    // No character is narrower than a pixel, so no more than this can show.
+    std::vector<std::size_t> starts = characterStarts(text);
+    const bool cut = starts.size() - 1 > std::size_t(lines * width);
+    if (cut)
+        starts.resize(std::size_t(lines * width) + 1);
     std::string shown;
     std::size_t from = 0;
     bool shortened = cut;

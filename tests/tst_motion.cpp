@@ -464,6 +464,7 @@ void TestMotion::fittedCaptions()
 
     const std::string status = "当前状态:将坐标设置为x" + std::string(500, '1') + "\ny5";
     QCOMPARE(fitted(8, "当前状态:就绪", 161, 2), QStringLiteral("当前状态:就绪 12px"));
+    QCOMPARE(fitted(8, "当前状态:x\u2028y\t", 161, 2), QStringLiteral("当前状态:x y  12px shortened"));
     QCOMPARE(fitted(8, status.c_str(), 90, 2), QStringLiteral("当前状态:将坐标\n设置为x111111… 12px shortened"));
     QCOMPARE(DisplayContent::readable(std::string(1200, 'a')).size(), 1000 + std::string("…").size());
 }

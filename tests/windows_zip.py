@@ -68,6 +68,10 @@ def check_contents(archive):
         assert any(name.startswith("source/torvane-") for name in names), "no source in the zip"
         assert not [name for name in names if name.lower().endswith(".dll")], names
         (top,) = {name.split("/", 1)[0] for name in unpacked.namelist()}
+        # For a teacher, in both languages: the unsigned program's warning, the units, the projector.
+        readme = unpacked.read(f"{top}/README.txt").decode("utf-8")
+        for words in ["仍要运行", "Run anyway", "单位", "units", "投影仪", "projector", "1830"]:
+            assert words in readme, f"README.txt says nothing of {words}"
         return unpacked.read(f"{top}/torvane.exe")
 
 

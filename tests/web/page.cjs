@@ -165,6 +165,7 @@ const check = async (name, body) => {
                 assert.ok(right <= room, `${text}: ${right} > ${room}`);
             }
         }
+        for (let n = 1; n <= 6; ++n) await type(`Text${n}`, '0');
         await click('Command3');
     });
 
