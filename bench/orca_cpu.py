@@ -25,13 +25,13 @@ def measure(app, pids, rate):
     ten seconds, as the kernel counts CPU time in hundredths of a second."""
     fill(app, "TPS", str(rate))
     press(app, "将TPS设为")
-    press(app, "开始/暂停")
+    press(app, "开始或暂停")
     wait_for("ticking", lambda: labels(app)["当前状态"] == "当前状态:运行中")
     pump(0.5)
     before, started = [cpu_seconds(pid) for pid in pids], time.monotonic()
     pump(10)
     after, elapsed = [cpu_seconds(pid) for pid in pids], time.monotonic() - started
-    press(app, "开始/暂停")
+    press(app, "开始或暂停")
     wait_for("the pause", lambda: labels(app)["当前状态"] == "当前状态:已暂停")
     return [100 * (b - a) / elapsed for a, b in zip(before, after)]
 

@@ -27,17 +27,17 @@ constexpr ControlLayout layout[] = {
     {"Label8", Kind::Label, "Frame2", "当前时间刻:", 120, 1200, 2415, 255, 10},
     {"Label9", Kind::Label, "Frame2", "当前状态:", 120, 1440, 2415, 375, 12},
 
-    {"Command1", Kind::Button, "Frame3", "开始/暂停", 120, 240, 2415, 615, 13},
+    {"Command1", Kind::Button, "Frame3", "开始/暂停", 120, 240, 2415, 615, 13, "开始或暂停"},
     {"Command2", Kind::Button, "Frame3", "回原点", 120, 840, 1215, 495, 14},
     {"Command3", Kind::Button, "Frame3", "重置", 1320, 840, 1215, 495, 15},
-    {"Command8", Kind::DirectionButton, "Frame3", "ax-1ay+1", 600, 1440, 495, 495, 22, nullptr, "加速度 x 减 1，y 加 1（左上）"},
-    {"Command4", Kind::DirectionButton, "Frame3", "ay+1", 1080, 1440, 495, 495, 16, nullptr, "加速度 y 加 1（上）"},
-    {"Command9", Kind::DirectionButton, "Frame3", "ax+1ay+1", 1560, 1440, 495, 495, 23, nullptr, "加速度 x 加 1，y 加 1（右上）"},
-    {"Command6", Kind::DirectionButton, "Frame3", "ax-1", 600, 1920, 495, 495, 18, nullptr, "加速度 x 减 1（左）"},
-    {"Command5", Kind::DirectionButton, "Frame3", "ax+1", 1560, 1920, 495, 495, 17, nullptr, "加速度 x 加 1（右）"},
-    {"Command10", Kind::DirectionButton, "Frame3", "ax-1ay-1", 600, 2400, 495, 495, 24, nullptr, "加速度 x 减 1，y 减 1（左下）"},
-    {"Command7", Kind::DirectionButton, "Frame3", "ay-1", 1080, 2400, 495, 495, 19, nullptr, "加速度 y 减 1（下）"},
-    {"Command11", Kind::DirectionButton, "Frame3", "ax+1ay-1", 1560, 2400, 495, 495, 25, nullptr, "加速度 x 加 1，y 减 1（右下）"},
+    {"Command8", Kind::DirectionButton, "Frame3", "ax-1ay+1", 600, 1440, 495, 495, 22, nullptr, "加速度 x 减 1，y 加 1，向左上"},
+    {"Command4", Kind::DirectionButton, "Frame3", "ay+1", 1080, 1440, 495, 495, 16, nullptr, "加速度 y 加 1，向上"},
+    {"Command9", Kind::DirectionButton, "Frame3", "ax+1ay+1", 1560, 1440, 495, 495, 23, nullptr, "加速度 x 加 1，y 加 1，向右上"},
+    {"Command6", Kind::DirectionButton, "Frame3", "ax-1", 600, 1920, 495, 495, 18, nullptr, "加速度 x 减 1，向左"},
+    {"Command5", Kind::DirectionButton, "Frame3", "ax+1", 1560, 1920, 495, 495, 17, nullptr, "加速度 x 加 1，向右"},
+    {"Command10", Kind::DirectionButton, "Frame3", "ax-1ay-1", 600, 2400, 495, 495, 24, nullptr, "加速度 x 减 1，y 减 1，向左下"},
+    {"Command7", Kind::DirectionButton, "Frame3", "ay-1", 1080, 2400, 495, 495, 19, nullptr, "加速度 y 减 1，向下"},
+    {"Command11", Kind::DirectionButton, "Frame3", "ax+1ay-1", 1560, 2400, 495, 495, 25, nullptr, "加速度 x 加 1，y 减 1，向右下"},
     {"Label12", Kind::Label, "Frame3", "x", 1320, 3000, 615, 255, 29},
     {"Label13", Kind::Label, "Frame3", "y", 1920, 3000, 615, 255, 30},
     {"Command12", Kind::Button, "Frame3", "将坐标设置为", 120, 3240, 1215, 255, 26},
@@ -69,6 +69,11 @@ const ControlLayout &ControlLayout::named(std::string_view name)
             return control;
     }
     throw std::out_of_range("no control " + std::string(name));
+}
+
+double ControlLayout::scaleToFit(double width, double height)
+{
+    return std::max(0.0, std::min(width / toPixels(windowWidth), height / toPixels(windowHeight)));
 }
 
 ControlLayout::Box ControlLayout::box() const

@@ -19,7 +19,9 @@ struct ControlLayout
     const char *caption;   // caption, initial text, or nullptr
     int left, top, width, height;
     int tabIndex;
-    const char *description = nullptr; // what a text box or the marker holds
+    // What a text box or the marker holds, or a button's caption in words
+    // where a screen reader would spell out its sign.
+    const char *description = nullptr;
     const char *help = nullptr;        // what a button does, in words
 
     static constexpr int twipsPerPixel = 15;
@@ -47,6 +49,10 @@ struct ControlLayout
     static std::span<const ControlLayout> table();
     static const ControlLayout &named(std::string_view name);
     static int toPixels(int twips) { return twips / twipsPerPixel; }
+
+    // The largest scale at which the whole window fits a screen of the
+    // given size in pixels.
+    static double scaleToFit(double width, double height);
 
     // Where the control stands, in pixels, the marker's ring included.
     Box box() const;

@@ -27,8 +27,12 @@ public:
     // What assistive technology reads of a label: its whole caption, and
     // as a tool tip too where the label shows it shortened.
     virtual void writeName(std::size_t label, const std::string &caption, bool shortened) = 0;
-    // A new status, told to a screen reader at once.
-    virtual void announce(const std::string &status, bool running) = 0;
+    // What a command did, or a new status, told to a screen reader at
+    // once; and whether ticking is on, for the run button to say.
+    virtual void announce(const std::string &message, bool running) = 0;
+    // Every quantity in one sentence, for a screen reader to read on
+    // demand as the status bar's description.
+    virtual void writeSummary(const std::string &summary) = 0;
 
     // Calls FormHandlers::writeDue after the delay, in place of any call
     // asked for before.

@@ -44,11 +44,15 @@ void FormHandlers::close()
 
 // Every caption is worked out at each refresh; only what changed is
 // fitted and written again, when the schedule allows.
-void FormHandlers::UpdateDisplay()
+void FormHandlers::UpdateDisplay(std::optional<Speech::Changed> told)
 {
     m_unwritten |= m_shown.refresh(m_state);
     const bool ticking = std::exchange(m_ticking, false) && !IsZero(m_state.run);
+    m_statusTold = told && m_unwritten[m_labels.size() - 1];
     write(m_schedule.refreshed(ticking));
+    // Told every time, even where the status reads as before.
+    if (told)
+        m_face.announce(Speech::told(m_state, *told), !IsZero(m_state.run));
 }
 
 void FormHandlers::writeDue()
@@ -89,8 +93,8 @@ void FormHandlers::writeLabels()
         m_shortened[i] = shown.shortened;
     }
     // A screen reader hears of a new status at once, and of no tick.
-    if (m_unwritten[m_labels.size() - 1])
-        m_face.announce(DisplayContent::readable(DisplayText(m_state.zt)), !IsZero(m_state.run));
+    if (m_unwritten[m_labels.size() - 1] && !std::exchange(m_statusTold, false))
+        m_face.announce(Speech::words(DisplayContent::readable(DisplayText(m_state.zt))), !IsZero(m_state.run));
     m_unnamed |= m_unwritten;
     m_unwritten.reset();
 }
@@ -101,23 +105,31 @@ void FormHandlers::writeNames()
         if (m_unnamed[i])
             m_face.writeName(i, DisplayContent::readable(m_shown.labels[i]), m_shortened[i]);
     }
+    if (m_unnamed.any())
+        m_face.writeSummary(Speech::summary(m_state));
     m_unnamed.reset();
 }
 
+using Changed = Speech::Changed;
+
 void FormHandlers::Form_Load() { m_run.initialise(); UpdateDisplay(); }
 void FormHandlers::Timer1_Timer() { m_run.tick(); m_ticking = true; UpdateDisplay(); }
-void FormHandlers::Command1_Click() { m_run.startPause(); UpdateDisplay(); }
-void FormHandlers::Command2_Click() { m_edit.returnToOrigin(); UpdateDisplay(); }
-void FormHandlers::Command3_Click() { m_run.reset(); UpdateDisplay(); }
-void FormHandlers::Command4_Click() { m_edit.nudgeAcceleration(0, +1); UpdateDisplay(); }
-void FormHandlers::Command5_Click() { m_edit.nudgeAcceleration(+1, 0); UpdateDisplay(); }
-void FormHandlers::Command6_Click() { m_edit.nudgeAcceleration(-1, 0); UpdateDisplay(); }
-void FormHandlers::Command7_Click() { m_edit.nudgeAcceleration(0, -1); UpdateDisplay(); }
-void FormHandlers::Command8_Click() { m_edit.nudgeAcceleration(-1, +1); UpdateDisplay(); }
-void FormHandlers::Command9_Click() { m_edit.nudgeAcceleration(+1, +1); UpdateDisplay(); }
-void FormHandlers::Command10_Click() { m_edit.nudgeAcceleration(-1, -1); UpdateDisplay(); }
-void FormHandlers::Command11_Click() { m_edit.nudgeAcceleration(+1, -1); UpdateDisplay(); }
-void FormHandlers::Command12_Click() { m_edit.setPosition(m_face.boxText(1), m_face.boxText(2)); UpdateDisplay(); }
-void FormHandlers::Command13_Click() { m_edit.setVelocity(m_face.boxText(3), m_face.boxText(4)); UpdateDisplay(); }
-void FormHandlers::Command14_Click() { m_edit.setAcceleration(m_face.boxText(5), m_face.boxText(6)); UpdateDisplay(); }
-void FormHandlers::Command15_Click() { m_run.setTickRate(m_face.boxText(7)); UpdateDisplay(); }
+void FormHandlers::Command1_Click() { m_run.startPause(); UpdateDisplay(Changed::Status); }
+void FormHandlers::Command2_Click() { m_edit.returnToOrigin(); UpdateDisplay(Changed::Position); }
+void FormHandlers::Command3_Click() { m_run.reset(); UpdateDisplay(Changed::Status); }
+void FormHandlers::Command4_Click() { m_edit.nudgeAcceleration(0, +1); UpdateDisplay(Changed::Acceleration); }
+void FormHandlers::Command5_Click() { m_edit.nudgeAcceleration(+1, 0); UpdateDisplay(Changed::Acceleration); }
+void FormHandlers::Command6_Click() { m_edit.nudgeAcceleration(-1, 0); UpdateDisplay(Changed::Acceleration); }
+void FormHandlers::Command7_Click() { m_edit.nudgeAcceleration(0, -1); UpdateDisplay(Changed::Acceleration); }
+void FormHandlers::Command8_Click() { m_edit.nudgeAcceleration(-1, +1); UpdateDisplay(Changed::Acceleration); }
+void FormHandlers::Command9_Click() { m_edit.nudgeAcceleration(+1, +1); UpdateDisplay(Changed::Acceleration); }
+void FormHandlers::Command10_Click() { m_edit.nudgeAcceleration(-1, -1); UpdateDisplay(Changed::Acceleration); }
+void FormHandlers::Command11_Click() { m_edit.nudgeAcceleration(+1, -1); UpdateDisplay(Changed::Acceleration); }
+void FormHandlers::Command12_Click() { m_edit.setPosition(m_face.boxText(1), m_face.boxText(2)); UpdateDisplay(Changed::Position); }
+void FormHandlers::Command13_Click() { m_edit.setVelocity(m_face.boxText(3), m_face.boxText(4)); UpdateDisplay(Changed::Velocity); }
+void FormHandlers::Command14_Click() { m_edit.setAcceleration(m_face.boxText(5), m_face.boxText(6)); UpdateDisplay(Changed::Acceleration); }
+void FormHandlers::Command15_Click()
+{
+    const bool set = m_run.setTickRate(m_face.boxText(7));
+    UpdateDisplay(set ? Changed::TickRate : Changed::Status);
+}

@@ -9,6 +9,7 @@
 #include "motionstate.h"
 #include "refreshschedule.h"
 #include "runcontrol.h"
+#include "speech.h"
 
 #include <array>
 #include <bitset>
@@ -61,7 +62,9 @@ public:
     const DisplayContent &shown() const { return m_shown; }
 
 private:
-    void UpdateDisplay();
+    // A command's refresh tells a screen reader what the command did; the
+    // tick's only of a new status.
+    void UpdateDisplay(std::optional<Speech::Changed> told = std::nullopt);
     void write(RefreshSchedule::Writes writes);
     void writeLabels();
     void writeNames();
@@ -81,4 +84,5 @@ private:
     std::optional<ControlLayout::Box> m_marker;
     std::optional<double> m_wakeUp;
     bool m_ticking = false;
+    bool m_statusTold = false;
 };

@@ -38,19 +38,20 @@ void RunControl::startPause()
     }
 }
 
-void RunControl::setTickRate(std::string_view text)
+bool RunControl::setTickRate(std::string_view text)
 {
     const std::optional<Value> rate = FromText(text, m_numbers);
     if (!rate) {
         m_state.zt = Value::text("TPS无效");
-        return;
+        return false;
     }
     if (rate->toDouble() <= 0) {
         m_state.zt = Value::text("TPS须大于0");
-        return;
+        return false;
     }
     m_state.tps = *rate;
     m_state.tpst = Divide(Value::integer(1000), m_state.tps);
+    return true;
 }
 
 void RunControl::tick()

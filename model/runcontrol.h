@@ -20,7 +20,8 @@ public:
 
     void initialise();
     void startPause();
-    void setTickRate(std::string_view text);
+    // False where the text is refused, with the status saying why.
+    bool setTickRate(std::string_view text);
     void reset();
     void tick();
 

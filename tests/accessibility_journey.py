@@ -126,13 +126,13 @@ def check_names_while_ticking(app):
 
     pyatspi.Registry.registerEventListener(listen, "object:property-change:accessible-name")
     try:
-        press(app, "开始/暂停")
+        press(app, "开始或暂停")
         wait_for("ticking", lambda: labels(app)["当前状态"] == "当前状态:运行中")
         pump(0.5)
         heard.clear()
         pump(LISTENING_SECONDS)
         counted = Counter(heard)
-        press(app, "开始/暂停")
+        press(app, "开始或暂停")
         wait_for("the pause", lambda: labels(app)["当前状态"] == "当前状态:已暂停")
         wait_for("the last tick announced", lambda: (pump(0.1), last.get("当前时间刻") == labels(app)["当前时间刻"])[1],
                  lambda: (last.get("当前时间刻"), labels(app)["当前时间刻"]))
@@ -210,7 +210,7 @@ def main(program):
         assert marker is not None, "the marker has no accessible name"
 
         check_names_while_ticking(app)
-        press(app, "开始/暂停")
+        press(app, "开始或暂停")
         wait_for("ticking", lambda: labels(app)["当前状态"] == "当前状态:运行中")
         close_window()
     except BaseException:

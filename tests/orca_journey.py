@@ -12,6 +12,7 @@ another Orca of this user runs, as Orca then refuses to start. What Orca
 costs is measured by bench/orca_cpu.py, which starts Orca the same way."""
 
 import os
+import re
 import subprocess
 import sys
 import tempfile
@@ -44,7 +45,8 @@ class Speech:
     def utterances(self):
         try:
             with open(self.log, encoding="utf-8") as lines:
-                return [line.strip() for line in lines]
+                # Orca writes the full-width comma as ASCII's.
+                return [line.strip().replace(",", "，") for line in lines]
         except FileNotFoundError:
             return []
 
@@ -96,14 +98,20 @@ def set_by(speech, button, text, status):
     """Types into the x box of a button's row and presses the button."""
     tab_to(speech, button)
     subprocess.run(["xdotool", "key", "--delay", "200", "Tab", "ctrl+a"], check=True)
-    subprocess.run(["xdotool", "type", "--delay", "50", text], check=True)
+    subprocess.run(["xdotool", "type", "--delay", "50", "--", text], check=True)
     time.sleep(0.5)
     announced(speech, ["shift+Tab", "space"], status)
 
 
+def read_status_bar(speech, expected):
+    speech.after(["Insert+KP_Enter", "Insert+KP_Enter"], expected)
+    # Orca takes a key this soon for a third press of its command.
+    time.sleep(1)
+
+
 def journey(speech):
     speech.also("Torvane frame")
-    speech.also("开始/暂停 push button")
+    speech.also("开始或暂停 push button")
     announced(speech, ["space"], "运行中")
     announced(speech, ["space"], "已暂停")
 
@@ -125,15 +133,37 @@ def journey(speech):
     assert not any(line.rstrip(".") == "2" for line in speech.said_since()), speech.said_since()
     speech.after(["End", "ctrl+Left"], "2")
 
+    # Signs in words, whatever Orca's punctuation setting, and a repeated
+    # command told each time.
+    tab_to(speech, "ax+1")
+    announced(speech, ["space"], "ax 加 1，加速度 x 1")
+    announced(speech, ["space"], "ax 加 1，加速度 x 2")
+    speech.after(["Tab"], "ax-1")
+    announced(speech, ["space"], "ax 减 1，加速度 x 1")
+    set_by(speech, "将速度设置为", "-5", "将速度设置为x 负 5")
+    set_by(speech, "将TPS设为", "100", "TPS 设为 100")
+
     set_by(speech, "将坐标设置为", "abc", "坐标x无效")
     set_by(speech, "将速度设置为", "1e308", "将速度设置为")
     set_by(speech, "加速度设置为", "1e308", "将加速度设置为")
-    tab_to(speech, "开始/暂停")
+    tab_to(speech, "开始或暂停")
     announced(speech, ["space"], "数值溢出")
 
     speech.after(["Insert+KP_Enter"], "Torvane")
-    speech.after(["Insert+KP_Enter", "Insert+KP_Enter"], "当前状态:数值溢出")
+    read_status_bar(speech, "当前状态:数值溢出")
     assert any("status" in line for line in speech.said_since()), speech.said_since()
+
+    # The whole state in the status bar, current while ticking.
+    tab_to(speech, "重置")
+    announced(speech, ["space"], "已重置")
+    tab_to(speech, "开始或暂停")
+    announced(speech, ["space"], "运行中")
+    time.sleep(3)
+    read_status_bar(speech, "当前时间刻")
+    summary = next(line for line in speech.said_since() if "当前时间刻" in line)
+    assert re.search(r"TPS 20，坐标 x 0，y 0，速度 x 0，y 0，加速度 x 0，y 0，当前时间刻 (\d+)", summary), summary
+    assert int(re.search(r"当前时间刻 (\d+)", summary)[1]) >= 40, summary
+    announced(speech, ["space"], "已暂停")
 
 
 class Orca:

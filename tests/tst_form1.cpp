@@ -301,7 +301,8 @@ void TestForm1::accessibleNames()
     const auto description = [this](const QString &control) {
         return QAccessible::queryAccessibleInterface(this->control<QWidget>(control))->text(QAccessible::Description);
     };
-    QCOMPARE(description("Command8"), QStringLiteral("加速度 x 减 1，y 加 1（左上）"));
+    QCOMPARE(description("Command8"), QStringLiteral("加速度 x 减 1，y 加 1，向左上"));
+    QCOMPARE(name("Command1"), QStringLiteral("开始或暂停"));
     QCOMPARE(description("Command1"), QStringLiteral("已暂停"));
     type("Text2", "y");
     click("Command12");
@@ -310,10 +311,22 @@ void TestForm1::accessibleNames()
         return QAccessible::queryAccessibleInterface(w)->role() == QAccessible::Notification;
     });
     QVERIFY(notice != notices.end() && (*notice)->isVisible() && (*notice)->size().isEmpty());
-    QCOMPARE(QAccessible::queryAccessibleInterface(*notice)->text(QAccessible::Name), QStringLiteral("坐标y无效"));
+    const auto told = [&] { return QAccessible::queryAccessibleInterface(*notice)->text(QAccessible::Name); };
+    QCOMPARE(told(), QStringLiteral("坐标y无效，坐标 x 0，y 0"));
+    type("Text3", "-5");
+    type("Text4", "+3");
+    click("Command13");
+    QCOMPARE(told(), QStringLiteral("将速度设置为x 负 5y 正 3，速度 x 负 5，y 3"));
+    click("Command6");
+    QCOMPARE(told(), QStringLiteral("ax 减 1，加速度 x 0，y 0"));
+    type("Text7", "100");
+    click("Command15");
+    QCOMPARE(told(), QStringLiteral("TPS 设为 100"));
+    QCOMPARE(description("Label9"), QStringLiteral("当前状态 ax 减 1，TPS 100，坐标 x 0，y 0，速度 x 负 5，y 3，"
+                                                   "加速度 x 0，y 0，当前时间刻 0"));
     click("Command1");
     QCOMPARE(description("Command1"), QStringLiteral("运行中"));
-    QCOMPARE(QAccessible::queryAccessibleInterface(*notice)->text(QAccessible::Name), QStringLiteral("运行中"));
+    QCOMPARE(told(), QStringLiteral("运行中"));
 }
 
 // Word and line questions at the end of a box's text are the ones Qt's own

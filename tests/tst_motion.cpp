@@ -6,6 +6,7 @@
 #include "motionstate.h"
 #include "refreshschedule.h"
 #include "runcontrol.h"
+#include "speech.h"
 #include "ticktimer.h"
 #include "tickschedule.h"
 
@@ -66,6 +67,7 @@ private slots:
     void displayContent();
     void shortNumbers_data();
     void shortNumbers();
+    void spokenSigns();
     void fittedCaptions();
     void refreshSchedule();
     void tickSchedule();
@@ -438,6 +440,14 @@ void TestMotion::shortNumbers()
     QFETCH(QString, shortened);
     QCOMPARE(QString::fromStdString(DisplayContent::shortNumber(number.toStdString(), digits, exponentPlus)),
              shortened);
+}
+
+// Steps after ax and ay, signs of numbers elsewhere; no other hyphen.
+void TestMotion::spokenSigns()
+{
+    QCOMPARE(Speech::words("ay+1 ax-1"), "ay 加 1 ax 减 1");
+    QCOMPARE(Speech::words("将坐标设置为x\u2212.5y+3"), "将坐标设置为x 负 .5y 正 3");
+    QCOMPARE(Speech::words("-1.5E+300 a-b x- -"), "负 1.5E 正 300 a-b x- -");
 }
 
 // With a font whose characters are as wide as its size, and ASCII half that.

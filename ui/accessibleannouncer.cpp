@@ -19,11 +19,11 @@ AccessibleAnnouncer::AccessibleAnnouncer(QWidget *window)
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void AccessibleAnnouncer::statusChanged(const QString &status, bool running)
+void AccessibleAnnouncer::announce(const QString &message, bool running)
 {
     if (QWidget *run = parentWidget()->findChild<QWidget *>(QStringLiteral("Command1")))
         run->setAccessibleDescription(running ? QStringLiteral("运行中") : QStringLiteral("已暂停"));
-    setAccessibleName(status);
+    setAccessibleName(message);
     hide();
     show();
 }

@@ -5,7 +5,7 @@
 
 #include <QWidget>
 
-// Tells a screen reader of each new status as it happens, and shows
+// Tells a screen reader each message as it happens, and shows
 // nothing: a widget of no size whose accessible role is a notification,
 // shown again with each message. Screen readers speak a notification that
 // appears, where they pass over a label whose text changes. It also keeps
@@ -19,5 +19,5 @@ class AccessibleAnnouncer : public QWidget
 public:
     explicit AccessibleAnnouncer(QWidget *window);
 
-    void statusChanged(const QString &status, bool running);
+    void announce(const QString &message, bool running);
 };

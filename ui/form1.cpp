@@ -209,9 +209,14 @@ void Form1::writeName(std::size_t label, const std::string &caption, bool shorte
         target->setToolTip(toolTip);
 }
 
-void Form1::announce(const std::string &status, bool running)
+void Form1::announce(const std::string &message, bool running)
 {
-    m_announcer->statusChanged(QString::fromStdString(status), running);
+    m_announcer->announce(QString::fromStdString(message), running);
+}
+
+void Form1::writeSummary(const std::string &summary)
+{
+    m_dataLabels.back()->setAccessibleDescription(QString::fromStdString(summary));
 }
 
 void Form1::wakeUpIn(double milliseconds)

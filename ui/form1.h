@@ -43,7 +43,8 @@ private:
     void writeMarker(const ControlLayout::Box &box) override;
     void writeLabel(std::size_t label, const std::string &shown, int fontPixels) override;
     void writeName(std::size_t label, const std::string &caption, bool shortened) override;
-    void announce(const std::string &status, bool running) override;
+    void announce(const std::string &message, bool running) override;
+    void writeSummary(const std::string &summary) override;
 
     SteadyTimer *Timer1;
     FormHandlers m_handlers;

@@ -75,12 +75,15 @@ Form1::Form1()
 {
     createControls();
     connectHandlers();
+    fitScreen();
+    emscripten_set_resize_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, this, false, &Form1::resized);
     m_handlers.Form_Load();
 }
 
 void Form1::createControls()
 {
     val window = m_document.call<val>("getElementById", std::string("Form1"));
+    m_controls.emplace("Form1", window);
     window["style"].set("fontFamily", fontFamilies());
     window["style"].set("fontSize", pixels(ControlLayout::fontPixels));
     std::vector<const ControlLayout *> order;
@@ -112,8 +115,7 @@ val Form1::createControl(const ControlLayout &control)
     const std::string caption = control.caption ? control.caption : "";
     switch (control.kind) {
     case ControlLayout::Kind::Frame: {
-        val frame = element("div", "frame");
-        frame.call<void>("setAttribute", std::string("role"), std::string("group"));
+        val frame = element("section", "frame");
         frame.call<void>("setAttribute", std::string("aria-label"), caption);
         val title = element("span", "caption");
         title.set("textContent", caption);
@@ -123,6 +125,12 @@ val Form1::createControl(const ControlLayout &control)
     case ControlLayout::Kind::Label: {
         // What the box shows, and the whole caption that is read.
         val label = element("div", "label");
+        if (control.lines() > 1) {
+            // The status bar that a screen reader reads on demand; what a
+            // command did is told by the announcer.
+            label.call<void>("setAttribute", std::string("role"), std::string("status"));
+            label.call<void>("setAttribute", std::string("aria-live"), std::string("off"));
+        }
         label["style"].set("fontSize", pixels(control.labelFontPixels()));
         label["style"].set("lineHeight", pixels(control.linePixels()));
         val shown = element("span", "shown");
@@ -148,6 +156,8 @@ val Form1::createControl(const ControlLayout &control)
         val button = element("button", "button");
         button.set("type", "button");
         button.set("textContent", caption);
+        if (control.description)
+            button.call<void>("setAttribute", std::string("aria-label"), std::string(control.description));
         return button;
     }
     case ControlLayout::Kind::DirectionButton: {
@@ -232,9 +242,31 @@ void Form1::writeName(std::size_t label, const std::string &caption, bool shorte
         element.set("title", title);
 }
 
-void Form1::announce(const std::string &status, bool)
+// A new text node each time: the same words again are news too.
+void Form1::announce(const std::string &message, bool running)
 {
-    m_announcer.set("textContent", status);
+    m_announcer.call<void>("replaceChildren", m_document.call<val>("createTextNode", message));
+    m_controls.at("Command1").call<void>("setAttribute", std::string("aria-description"),
+                                         std::string(running ? "运行中" : "已暂停"));
+}
+
+void Form1::writeSummary(const std::string &summary)
+{
+    m_controls.at("Label9").call<void>("setAttribute", std::string("aria-description"), summary);
+}
+
+int Form1::resized(int, const EmscriptenUiEvent *, void *form)
+{
+    static_cast<Form1 *>(form)->fitScreen();
+    return 0;
+}
+
+// The whole window, as large as the browser's window holds it.
+void Form1::fitScreen()
+{
+    const val screen = m_document["documentElement"];
+    const double scale = ControlLayout::scaleToFit(screen["clientWidth"].as<double>(), screen["clientHeight"].as<double>());
+    m_controls.at("Form1")["style"].call<void>("setProperty", std::string("--scale"), std::to_string(scale));
 }
 
 void Form1::wakeUpIn(double milliseconds)

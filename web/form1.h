@@ -38,12 +38,15 @@ private:
     void connectHandlers();
     static int clicked(int eventType, const struct EmscriptenMouseEvent *event, void *click);
     static void wake(void *form);
+    static int resized(int eventType, const struct EmscriptenUiEvent *event, void *form);
+    void fitScreen();
 
     // What the handlers write.
     void writeMarker(const ControlLayout::Box &box) override;
     void writeLabel(std::size_t label, const std::string &shown, int fontPixels) override;
     void writeName(std::size_t label, const std::string &caption, bool shortened) override;
-    void announce(const std::string &status, bool running) override;
+    void announce(const std::string &message, bool running) override;
+    void writeSummary(const std::string &summary) override;
 
     TickClock Timer1;
     FormHandlers m_handlers;

@@ -70,7 +70,8 @@ public:
         handlers.writeDue();
         for (std::size_t i = 0; i < shown.size(); ++i)
             std::cout << handlers.shown().labels[i] << " | " << shown[i] << '\n';
-        std::cout << "marker " << marker.left << ' ' << marker.top << " interval " << timer.interval << '\n';
+        std::cout << "marker " << marker.left << ' ' << marker.top << " interval " << timer.interval << '\n'
+                  << "told " << told << "\nsummary " << summary << '\n';
     }
 
 private:
@@ -88,13 +89,15 @@ private:
         shown[label] = text + " (" + std::to_string(fontPixels) + " px)";
     }
     void writeName(std::size_t, const std::string &, bool) override {}
-    void announce(const std::string &, bool) override {}
+    void announce(const std::string &message, bool) override { told = message; }
+    void writeSummary(const std::string &text) override { summary = text; }
     void wakeUpIn(double) override {}
 
     double now = 0;
     std::array<std::string, 7> boxes;
     std::array<std::string, 9> shown;
     ControlLayout::Box marker{};
+    std::string told, summary;
     RecordedTimer timer;
     FormHandlers handlers{*this, timer, {}, [this] { return now; }};
 };

@@ -1,0 +1,30 @@
+// SPDX-FileCopyrightText: 2026 Torvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <string>
+#include <string_view>
+
+struct MotionState;
+
+// What the window says to a screen reader. Screen readers drop or spell
+// out signs as their punctuation setting says, so every sign is spoken in
+// words: "ax+1" is said "ax 加 1", a velocity of -5 "负 5".
+struct Speech
+{
+    // What a command changed, for its announcement to name.
+    enum class Changed { Status, Position, Velocity, Acceleration, TickRate };
+
+    // The text with each sign in words: after ax or ay a step (加, 减),
+    // elsewhere before a digit the number's sign (正, 负).
+    static std::string words(std::string_view text);
+
+    // What a command is told by: its status, then the quantity it changed
+    // with its new values; a new tick rate by the rate alone, as it leaves
+    // the status as it was.
+    static std::string told(const MotionState &state, Changed changed);
+
+    // The status and every quantity with its sign, in one sentence.
+    static std::string summary(const MotionState &state);
+};
