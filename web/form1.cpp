@@ -123,23 +123,20 @@ val Form1::createControl(const ControlLayout &control)
         return frame;
     }
     case ControlLayout::Kind::Label: {
-        // What the box shows, and the whole caption that is read.
+        // What the box shows, hidden from screen readers, which read the
+        // whole caption as the label's name: a new name is cheap for them
+        // to pass over where new text is not.
         val label = element("div", "label");
-        if (control.lines() > 1) {
-            // The status bar that a screen reader reads on demand; what a
-            // command did is told by the announcer.
-            label.call<void>("setAttribute", std::string("role"), std::string("status"));
+        label.call<void>("setAttribute", std::string("role"), std::string(control.lines() > 1 ? "status" : "group"));
+        if (control.lines() > 1) // the status bar; the announcer tells of news
             label.call<void>("setAttribute", std::string("aria-live"), std::string("off"));
-        }
+        label.call<void>("setAttribute", std::string("aria-label"), caption);
         label["style"].set("fontSize", pixels(control.labelFontPixels()));
         label["style"].set("lineHeight", pixels(control.linePixels()));
         val shown = element("span", "shown");
         shown.call<void>("setAttribute", std::string("aria-hidden"), std::string("true"));
         shown.set("textContent", caption);
-        val whole = element("span", "whole");
-        whole.set("textContent", caption);
         label.call<void>("appendChild", shown);
-        label.call<void>("appendChild", whole);
         return label;
     }
     case ControlLayout::Kind::TextBox: {
@@ -236,7 +233,9 @@ void Form1::writeLabel(std::size_t label, const std::string &shown, int fontPixe
 void Form1::writeName(std::size_t label, const std::string &caption, bool shortened)
 {
     val element = m_controls.at("Label" + std::to_string(label + 1));
-    element["lastChild"].set("textContent", caption);
+    // The status bar's name is the whole state, which Orca reads on demand.
+    if (element.call<std::string>("getAttribute", std::string("role")) != "status")
+        element.call<void>("setAttribute", std::string("aria-label"), caption);
     const std::string title = shortened ? caption : std::string();
     if (element["title"].as<std::string>() != title)
         element.set("title", title);
@@ -252,7 +251,7 @@ void Form1::announce(const std::string &message, bool running)
 
 void Form1::writeSummary(const std::string &summary)
 {
-    m_controls.at("Label9").call<void>("setAttribute", std::string("aria-description"), summary);
+    m_controls.at("Label9").call<void>("setAttribute", std::string("aria-label"), summary);
 }
 
 int Form1::resized(int, const EmscriptenUiEvent *, void *form)
