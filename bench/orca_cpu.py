@@ -123,7 +123,7 @@ def page_turn(page, orca, with_orca):
         share = 100 * (tree_cpu(browser.pid) - before) / (time.monotonic() - started)
         ticks = click("Command1")
         if with_orca:
-            orca.speech.also("TPS 设为 1000")
+            orca.speech.also("运行中")
         return share, ticks
     finally:
         browser.kill()

@@ -241,10 +241,13 @@ void Form1::writeName(std::size_t label, const std::string &caption, bool shorte
         element.set("title", title);
 }
 
-// A new text node each time: the same words again are news too.
+// A new element each time: Orca passes over text inserted into a live
+// region that is the same as the last, where a new element is news.
 void Form1::announce(const std::string &message, bool running)
 {
-    m_announcer.call<void>("replaceChildren", m_document.call<val>("createTextNode", message));
+    val said = m_document.call<val>("createElement", std::string("p"));
+    said.set("textContent", message);
+    m_announcer.call<void>("replaceChildren", said);
     m_controls.at("Command1").call<void>("setAttribute", std::string("aria-description"),
                                          std::string(running ? "运行中" : "已暂停"));
 }
