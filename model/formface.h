@@ -28,8 +28,8 @@ public:
     // as a tool tip too where the label shows it shortened.
     virtual void writeName(std::size_t label, const std::string &caption, bool shortened) = 0;
     // What a command did, or a new status, told to a screen reader at
-    // once; and whether ticking is on, for the run button to say.
-    virtual void announce(const std::string &message, bool running) = 0;
+    // once; and the run button's description: running or paused.
+    virtual void announce(const std::string &message, const std::string &runState) = 0;
     // Every quantity in one sentence, for a screen reader to read on
     // demand as the status bar's description.
     virtual void writeSummary(const std::string &summary) = 0;

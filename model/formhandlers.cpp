@@ -52,7 +52,7 @@ void FormHandlers::UpdateDisplay(std::optional<Speech::Changed> told)
     write(m_schedule.refreshed(ticking));
     // Told every time, even where the status reads as before.
     if (told)
-        m_face.announce(Speech::told(m_state, *told), !IsZero(m_state.run));
+        m_face.announce(Speech::told(m_state, *told), Speech::runState(m_state));
 }
 
 void FormHandlers::writeDue()
@@ -94,7 +94,7 @@ void FormHandlers::writeLabels()
     }
     // A screen reader hears of a new status at once, and of no tick.
     if (m_unwritten[m_labels.size() - 1] && !std::exchange(m_statusTold, false))
-        m_face.announce(Speech::words(DisplayContent::readable(DisplayText(m_state.zt))), !IsZero(m_state.run));
+        m_face.announce(Speech::words(DisplayContent::readable(DisplayText(m_state.zt))), Speech::runState(m_state));
     m_unnamed |= m_unwritten;
     m_unwritten.reset();
 }

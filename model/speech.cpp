@@ -66,6 +66,11 @@ std::string Speech::told(const MotionState &state, Changed changed)
     }
 }
 
+std::string Speech::runState(const MotionState &state)
+{
+    return IsZero(state.run) ? "已暂停" : "运行中";
+}
+
 std::string Speech::summary(const MotionState &state)
 {
     return "当前状态 " + words(DisplayContent::readable(DisplayText(state.zt))) + "，TPS " + number(state.tps) + "，"

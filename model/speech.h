@@ -25,6 +25,9 @@ struct Speech
     // the status as it was.
     static std::string told(const MotionState &state, Changed changed);
 
+    // Whether ticking is on, as the run button says it.
+    static std::string runState(const MotionState &state);
+
     // The status and every quantity with its sign, in one sentence.
     static std::string summary(const MotionState &state);
 };

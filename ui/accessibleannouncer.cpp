@@ -19,10 +19,10 @@ AccessibleAnnouncer::AccessibleAnnouncer(QWidget *window)
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void AccessibleAnnouncer::announce(const QString &message, bool running)
+void AccessibleAnnouncer::announce(const QString &message, const QString &runState)
 {
     if (QWidget *run = parentWidget()->findChild<QWidget *>(QStringLiteral("Command1")))
-        run->setAccessibleDescription(running ? QStringLiteral("运行中") : QStringLiteral("已暂停"));
+        run->setAccessibleDescription(runState);
     setAccessibleName(message);
     hide();
     show();

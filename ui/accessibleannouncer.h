@@ -19,5 +19,5 @@ class AccessibleAnnouncer : public QWidget
 public:
     explicit AccessibleAnnouncer(QWidget *window);
 
-    void announce(const QString &message, bool running);
+    void announce(const QString &message, const QString &runState);
 };

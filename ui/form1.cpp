@@ -209,9 +209,9 @@ void Form1::writeName(std::size_t label, const std::string &caption, bool shorte
         target->setToolTip(toolTip);
 }
 
-void Form1::announce(const std::string &message, bool running)
+void Form1::announce(const std::string &message, const std::string &runState)
 {
-    m_announcer->announce(QString::fromStdString(message), running);
+    m_announcer->announce(QString::fromStdString(message), QString::fromStdString(runState));
 }
 
 void Form1::writeSummary(const std::string &summary)

@@ -243,13 +243,12 @@ void Form1::writeName(std::size_t label, const std::string &caption, bool shorte
 
 // A new element each time: Orca passes over text inserted into a live
 // region that is the same as the last, where a new element is news.
-void Form1::announce(const std::string &message, bool running)
+void Form1::announce(const std::string &message, const std::string &runState)
 {
     val said = m_document.call<val>("createElement", std::string("p"));
     said.set("textContent", message);
     m_announcer.call<void>("replaceChildren", said);
-    m_controls.at("Command1").call<void>("setAttribute", std::string("aria-description"),
-                                         std::string(running ? "运行中" : "已暂停"));
+    m_controls.at("Command1").call<void>("setAttribute", std::string("aria-description"), runState);
 }
 
 void Form1::writeSummary(const std::string &summary)

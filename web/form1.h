@@ -45,7 +45,7 @@ private:
     void writeMarker(const ControlLayout::Box &box) override;
     void writeLabel(std::size_t label, const std::string &shown, int fontPixels) override;
     void writeName(std::size_t label, const std::string &caption, bool shortened) override;
-    void announce(const std::string &message, bool running) override;
+    void announce(const std::string &message, const std::string &runState) override;
     void writeSummary(const std::string &summary) override;
 
     TickClock Timer1;

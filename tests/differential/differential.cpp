@@ -89,7 +89,7 @@ private:
         shown[label] = text + " (" + std::to_string(fontPixels) + " px)";
     }
     void writeName(std::size_t, const std::string &, bool) override {}
-    void announce(const std::string &message, bool) override { told = message; }
+    void announce(const std::string &message, const std::string &) override { told = message; }
     void writeSummary(const std::string &text) override { summary = text; }
     void wakeUpIn(double) override {}
 
