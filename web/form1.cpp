@@ -241,12 +241,14 @@ void Form1::writeName(std::size_t label, const std::string &caption, bool shorte
         element.set("title", title);
 }
 
-// A new element each time: Orca passes over text inserted into a live
-// region that is the same as the last, where a new element is news.
+// Orca passes over text inserted into a live region that is the same as
+// the last it took: the same words again end in a full stop, which is not
+// read out, and come in a new element.
 void Form1::announce(const std::string &message, const std::string &runState)
 {
+    m_lastSaid = message == m_lastSaid ? message + "。" : message;
     val said = m_document.call<val>("createElement", std::string("p"));
-    said.set("textContent", message);
+    said.set("textContent", m_lastSaid);
     m_announcer.call<void>("replaceChildren", said);
     m_controls.at("Command1").call<void>("setAttribute", std::string("aria-description"), runState);
 }

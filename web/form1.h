@@ -56,7 +56,8 @@ private:
     std::array<Click, FormHandlers::commandCount> m_clicks{};
     emscripten::val m_measure;   // a canvas context in the labels' font
     mutable int m_measuredPixels = 0;
-    emscripten::val m_announcer; // the polite live region of the status
+    emscripten::val m_announcer; // the polite live region of what is told
+    std::string m_lastSaid;
     void wakeUpIn(double milliseconds) override;
     long m_wakeUp = 0;
 };
