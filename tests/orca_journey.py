@@ -111,7 +111,8 @@ def set_by(speech, button, text, status):
     subprocess.run(["xdotool", "key", "--delay", "200", "Tab", "ctrl+a"], check=True)
     subprocess.run(["xdotool", "type", "--delay", "50", "--", text], check=True)
     time.sleep(0.5)
-    announced(speech, ["shift+Tab", "space"], status)
+    speech.after(["shift+Tab"], button)
+    announced(speech, ["space"], status)
 
 
 def read_status_bar(speech, expected):
