@@ -94,7 +94,7 @@ void FormHandlers::writeLabels()
     }
     // A screen reader hears of a new status at once, and of no tick.
     if (m_unwritten[m_labels.size() - 1] && !std::exchange(m_statusTold, false))
-        m_face.announce(Speech::words(DisplayContent::readable(DisplayText(m_state.zt))), Speech::runState(m_state));
+        m_face.announce(Speech::status(m_state), Speech::runState(m_state));
     m_unnamed |= m_unwritten;
     m_unwritten.reset();
 }

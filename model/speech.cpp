@@ -8,7 +8,7 @@
 
 namespace {
 
-bool isDigit(char c)
+bool startsNumber(char c)
 {
     return (c >= '0' && c <= '9') || c == '.';
 }
@@ -33,7 +33,7 @@ std::string Speech::words(std::string_view text)
     for (std::size_t i = 0; i < text.size(); ++i) {
         const bool minus = text[i] == '-' || text.substr(i, minusSign.size()) == minusSign;
         const std::size_t length = text[i] == '-' || text[i] == '+' ? 1 : minusSign.size();
-        const bool sign = (minus || text[i] == '+') && i + length < text.size() && isDigit(text[i + length]);
+        const bool sign = (minus || text[i] == '+') && i + length < text.size() && startsNumber(text[i + length]);
         if (!sign) {
             spoken += text[i];
             continue;
@@ -53,7 +53,7 @@ std::string Speech::told(const MotionState &state, Changed changed)
 {
     if (changed == Changed::TickRate)
         return "TPS 设为 " + number(state.tps);
-    const std::string status = words(DisplayContent::readable(DisplayText(state.zt)));
+    const std::string status = Speech::status(state);
     switch (changed) {
     case Changed::Position:
         return status + "，" + pair("坐标", state.x, state.y);
@@ -66,6 +66,11 @@ std::string Speech::told(const MotionState &state, Changed changed)
     }
 }
 
+std::string Speech::status(const MotionState &state)
+{
+    return words(DisplayContent::readable(DisplayText(state.zt)));
+}
+
 std::string Speech::runState(const MotionState &state)
 {
     return IsZero(state.run) ? "已暂停" : "运行中";
@@ -73,7 +78,7 @@ std::string Speech::runState(const MotionState &state)
 
 std::string Speech::summary(const MotionState &state)
 {
-    return "当前状态 " + words(DisplayContent::readable(DisplayText(state.zt))) + "，TPS " + number(state.tps) + "，"
+    return "当前状态 " + status(state) + "，TPS " + number(state.tps) + "，"
         + pair("坐标", state.x, state.y) + "，" + pair("速度", state.vx, state.vy) + "，"
         + pair("加速度", state.ax, state.ay) + "，当前时间刻 " + number(state.t);
 }

@@ -25,6 +25,9 @@ struct Speech
     // the status as it was.
     static std::string told(const MotionState &state, Changed changed);
 
+    // The status as it is told, its signs in words.
+    static std::string status(const MotionState &state);
+
     // Whether ticking is on, as the run button says it.
     static std::string runState(const MotionState &state);
 
