@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "form1.h"
-#include "offscreenplatform.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -15,7 +14,8 @@
 // as the documentation shows it.
 int main(int argc, char *argv[])
 {
-    useOffscreenPlatformUnlessSet();
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: torvane-screenshot OUTPUT.png\n");

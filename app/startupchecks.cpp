@@ -18,7 +18,7 @@ void print(std::FILE *stream, const QString &text)
 
 } // namespace
 
-std::optional<int> answerCommandLine(int argc, char *argv[])
+std::optional<int> answerBeforeWindow(int argc, char *argv[])
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)

@@ -10,7 +10,7 @@
 // What is answered or refused before the window exists: --help and
 // --version, and a display that cannot be reached. Returns the exit status
 // when the program ends there.
-std::optional<int> answerCommandLine(int argc, char *argv[]);
+std::optional<int> answerBeforeWindow(int argc, char *argv[]);
 
 // Whether the display Qt is about to use can be reached: Qt itself ends the
 // program with abort() when it cannot.

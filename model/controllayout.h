@@ -19,10 +19,11 @@ struct ControlLayout
     const char *caption;   // caption, initial text, or nullptr
     int left, top, width, height;
     int tabIndex;
-    // What a text box or the marker holds, or a button's caption in words
-    // where a screen reader would spell out its sign.
-    const char *description = nullptr;
-    const char *help = nullptr;        // what a button does, in words
+    // What assistive technology calls the control where its caption does
+    // not say it (a text box, the marker, a caption a screen reader would
+    // spell out), and what a button does, in words.
+    const char *accessibleName = nullptr;
+    const char *accessibleDescription = nullptr;
 
     static constexpr int twipsPerPixel = 15;
     static constexpr int windowWidth = 11055;
@@ -30,7 +31,8 @@ struct ControlLayout
 
     // The window's font: the first of these a system has (Linux's CJK font,
     // which the Debian package depends on, then Windows', macOS's and
-    // Noto's Simplified Chinese UI fonts), at this size.
+    // Noto's Simplified Chinese UI fonts, and Windows' older SimSun), at
+    // this size.
     static constexpr std::array<const char *, 5> fontFamilies = {
         "WenQuanYi Micro Hei", "Microsoft YaHei", "PingFang SC", "Noto Sans CJK SC", "SimSun"};
     static constexpr int fontPixels = 12;

@@ -94,13 +94,6 @@ const std::array<const char *, 9> DisplayContent::labelPrefixes = {
     "TPS:", "坐标x:", "坐标y:", "速度x:", "速度y:", "加速度x:", "加速度y:", "当前时间刻:", "当前状态:",
 };
 
-DisplayContent DisplayContent::of(const MotionState &state)
-{
-    DisplayContent content;
-    content.refresh(state);
-    return content;
-}
-
 std::bitset<9> DisplayContent::refresh(const MotionState &state)
 {
     const Value origin = Value::integer(originTwips);
@@ -121,7 +114,7 @@ std::bitset<9> DisplayContent::refresh(const MotionState &state)
         show(i, *numbers[i]);
     if (!state.zt.sharesTextWith(m_shownStatus)) {
         m_shownStatus = state.zt;
-        show(8, state.zt);
+        show(statusLabel, state.zt);
     }
     return changed;
 }
@@ -191,7 +184,7 @@ std::string DisplayContent::shortNumber(std::string_view number, int digits, boo
 DisplayContent::Fitted DisplayContent::fitted(std::size_t label, const std::string &caption, int width,
                                               int fontPixels, int lines, const TextWidth &widthOf)
 {
-    if (label == labelPrefixes.size() - 1 || lines > 1)
+    if (label == statusLabel)
         return fittedStatus(caption, width, fontPixels, lines, widthOf);
     // Two pixels smaller at the most, as the text still reads from the back
     // of a classroom.

@@ -19,13 +19,14 @@ struct MotionState;
 struct DisplayContent
 {
     static constexpr int originTwips = 4020;
+    // The last label shows the status, on two lines.
+    static constexpr std::size_t statusLabel = 8;
 
     std::array<std::string, 9> labels;
     float markerLeft = originTwips;
     float markerTop = originTwips;
 
     static const std::array<const char *, 9> labelPrefixes;
-    static DisplayContent of(const MotionState &state);
 
     // Brings the texts and the marker up to the state and tells which
     // labels' texts changed. A status that is still the one shown is not

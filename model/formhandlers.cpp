@@ -6,20 +6,16 @@
 #include "formface.h"
 #include "ticktimer.h"
 
-#include <string>
+#include <array>
 #include <utility>
 
 FormHandlers::FormHandlers(FormFace &face, TickTimer &timer, NumberSymbols numbers, std::function<double()> clock)
     : m_face(face)
     , m_timer(timer)
-    , m_clock(clock)
     , m_run(m_state, timer, numbers)
     , m_edit(m_state, numbers)
-    , m_schedule(std::move(clock))
-    , m_width([this](const std::string &text, int fontPixels) { return m_face.textWidth(text, fontPixels); })
+    , m_presenter(face, m_state, std::move(clock))
 {
-    for (std::size_t i = 0; i < m_labels.size(); ++i)
-        m_labels[i] = &ControlLayout::named("Label" + std::to_string(i + 1));
 }
 
 void FormHandlers::click(int command)
@@ -39,81 +35,18 @@ void FormHandlers::click(int command)
 void FormHandlers::close()
 {
     m_timer.setInterval(0);
-    write(m_schedule.all());
+    m_presenter.close();
 }
 
-// Every caption is worked out at each refresh; only what changed is
-// fitted and written again, when the schedule allows.
-void FormHandlers::UpdateDisplay(std::optional<Speech::Changed> told)
+void FormHandlers::UpdateDisplay(std::optional<Speech::Changed> told, bool ticking)
 {
-    m_unwritten |= m_shown.refresh(m_state);
-    const bool ticking = std::exchange(m_ticking, false) && !IsZero(m_state.run);
-    m_statusTold = told && m_unwritten[m_labels.size() - 1];
-    write(m_schedule.refreshed(ticking));
-    // Told every time, even where the status reads as before.
-    if (told)
-        m_face.announce(Speech::told(m_state, *told), Speech::runState(m_state));
-}
-
-void FormHandlers::writeDue()
-{
-    m_wakeUp.reset();
-    write(m_schedule.due());
-}
-
-void FormHandlers::write(RefreshSchedule::Writes writes)
-{
-    if (writes.marker) {
-        const ControlLayout::Box marker = ControlLayout::markerBox(m_shown.markerLeft, m_shown.markerTop);
-        if (marker != m_marker) {
-            m_marker = marker;
-            m_face.writeMarker(marker);
-        }
-    }
-    if (writes.labels)
-        writeLabels();
-    if (writes.names)
-        writeNames();
-    const std::optional<double> next = m_schedule.next();
-    if (next && (!m_wakeUp || *next < *m_wakeUp)) {
-        m_wakeUp = next;
-        m_face.wakeUpIn(*next - m_clock());
-    }
-}
-
-void FormHandlers::writeLabels()
-{
-    for (std::size_t i = 0; i < m_labels.size(); ++i) {
-        if (!m_unwritten[i])
-            continue;
-        const ControlLayout &label = *m_labels[i];
-        const DisplayContent::Fitted shown = DisplayContent::fitted(
-            i, m_shown.labels[i], label.textWidth(), label.labelFontPixels(), label.lines(), m_width);
-        m_face.writeLabel(i, shown.text, shown.fontPixels);
-        m_shortened[i] = shown.shortened;
-    }
-    // A screen reader hears of a new status at once, and of no tick.
-    if (m_unwritten[m_labels.size() - 1] && !std::exchange(m_statusTold, false))
-        m_face.announce(Speech::status(m_state), Speech::runState(m_state));
-    m_unnamed |= m_unwritten;
-    m_unwritten.reset();
-}
-
-void FormHandlers::writeNames()
-{
-    for (std::size_t i = 0; i < m_labels.size(); ++i) {
-        if (m_unnamed[i])
-            m_face.writeName(i, DisplayContent::readable(m_shown.labels[i]), m_shortened[i]);
-    }
-    if (m_unnamed.any())
-        m_face.writeSummary(Speech::summary(m_state));
-    m_unnamed.reset();
+    m_presenter.refresh(told, ticking);
 }
 
 using Changed = Speech::Changed;
 
-void FormHandlers::Form_Load() { m_run.initialise(); UpdateDisplay(); }
-void FormHandlers::Timer1_Timer() { m_run.tick(); m_ticking = true; UpdateDisplay(); }
+void FormHandlers::Form_Load() { m_run.initialise(); UpdateDisplay(std::nullopt); }
+void FormHandlers::Timer1_Timer() { m_run.tick(); UpdateDisplay(std::nullopt, !IsZero(m_state.run)); }
 void FormHandlers::Command1_Click() { m_run.startPause(); UpdateDisplay(Changed::Status); }
 void FormHandlers::Command2_Click() { m_edit.returnToOrigin(); UpdateDisplay(Changed::Position); }
 void FormHandlers::Command3_Click() { m_run.reset(); UpdateDisplay(Changed::Status); }

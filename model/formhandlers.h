@@ -3,16 +3,11 @@
 
 #pragma once
 
-#include "controllayout.h"
-#include "displaycontent.h"
 #include "editingcommands.h"
 #include "motionstate.h"
-#include "refreshschedule.h"
+#include "presenter.h"
 #include "runcontrol.h"
-#include "speech.h"
 
-#include <array>
-#include <bitset>
 #include <functional>
 #include <optional>
 
@@ -21,15 +16,18 @@ class TickTimer;
 
 // The main window's handlers, one for each event of the window: each runs
 // one command on the motion state, reading the text boxes through the
-// face, and ends with one call of UpdateDisplay, which works out what the
-// screen shows and writes it through the face as the refresh schedule
-// allows. Times are milliseconds of the clock given.
+// face, and ends with one call of UpdateDisplay, which has the presenter
+// work out and write what the window shows and tells. Times are
+// milliseconds of the clock given.
 class FormHandlers
 {
 public:
     static constexpr int commandCount = 15;
 
     FormHandlers(FormFace &face, TickTimer &timer, NumberSymbols numbers, std::function<double()> clock);
+
+    // The window's controls, made through the face before it loads.
+    void createControls() { m_presenter.create(); }
 
     void Form_Load();
     void Timer1_Timer();
@@ -54,35 +52,22 @@ public:
     // The window closes: ticking stops, and whatever was held is written.
     void close();
     // The face's wake-up: the held writes that have come due.
-    void writeDue();
+    void writeDue() { m_presenter.writeDue(); }
     // The screen's frame period.
-    void setFrame(double milliseconds) { m_schedule.setFrame(milliseconds); }
+    void setFrame(double milliseconds) { m_presenter.setFrame(milliseconds); }
 
     const MotionState &state() const { return m_state; }
-    const DisplayContent &shown() const { return m_shown; }
+    const Presenter &presenter() const { return m_presenter; }
 
 private:
-    // A command's refresh tells a screen reader what the command did; the
-    // tick's only of a new status.
-    void UpdateDisplay(std::optional<Speech::Changed> told = std::nullopt);
-    void write(RefreshSchedule::Writes writes);
-    void writeLabels();
-    void writeNames();
+    // A command's refresh tells a screen reader what the command did; a
+    // tick's refresh is paced while ticking goes on.
+    void UpdateDisplay(std::optional<Speech::Changed> told, bool ticking = false);
 
     FormFace &m_face;
     TickTimer &m_timer;
-    std::function<double()> m_clock;
     MotionState m_state;
     RunControl m_run;
     EditingCommands m_edit;
-
-    DisplayContent m_shown;
-    RefreshSchedule m_schedule;
-    DisplayContent::TextWidth m_width;
-    std::array<const ControlLayout *, 9> m_labels{};
-    std::bitset<9> m_unwritten, m_unnamed, m_shortened;
-    std::optional<ControlLayout::Box> m_marker;
-    std::optional<double> m_wakeUp;
-    bool m_ticking = false;
-    bool m_statusTold = false;
+    Presenter m_presenter;
 };

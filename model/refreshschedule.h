@@ -23,7 +23,6 @@ public:
         bool marker = false;
         bool labels = false;
         bool names = false;
-        bool any() const { return marker || labels || names; }
     };
 
     static constexpr double readableInterval = 100;

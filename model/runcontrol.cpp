@@ -32,10 +32,15 @@ void RunControl::startPause()
         m_timer.setInterval(std::max(1, ToInterval(m_state.tpst)));
         m_state.zt = Value::text("运行中");
     } else {
-        m_state.run = Value::integer(0);
-        m_timer.setInterval(0);
-        m_state.zt = Value::text("已暂停");
+        pause("已暂停");
     }
+}
+
+void RunControl::pause(const char *status)
+{
+    m_state.run = Value::integer(0);
+    m_timer.setInterval(0);
+    m_state.zt = Value::text(status);
 }
 
 bool RunControl::setTickRate(std::string_view text)
@@ -56,9 +61,6 @@ bool RunControl::setTickRate(std::string_view text)
 
 void RunControl::tick()
 {
-    if (m_state.tick())
-        return;
-    m_state.run = Value::integer(0);
-    m_timer.setInterval(0);
-    m_state.zt = Value::text("数值溢出，已暂停");
+    if (!m_state.tick())
+        pause("数值溢出，已暂停");
 }

@@ -27,6 +27,7 @@ public:
 
 private:
     void restart(const char *status);
+    void pause(const char *status);
 
     MotionState &m_state;
     TickTimer &m_timer;

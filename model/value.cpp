@@ -69,15 +69,16 @@ char32_t nextCodePoint(std::string_view text, std::size_t &i)
     return c;
 }
 
+// Stands for the decimal separator in the ASCII form, whatever character
+// the locale uses: no typed character becomes it.
+constexpr char separatorMark = char(0x80);
+
 // Typed text as the ASCII a number is read from. Input methods in
 // full-width mode type U+FF01 … U+FF5E for the ASCII characters (what
 // compatibility normalisation maps them back to), and pasted text brings
 // the minus sign U+2212 and white space of any kind; blanks are kept only
 // to be refused inside a number. Any other character cannot be part of a
 // number, so the text is refused.
-// Stands for the decimal separator in the ASCII form, whatever character
-// the locale uses: no typed character becomes it.
-constexpr char separatorMark = char(0x80);
 
 std::optional<std::string> asciiForm(std::string_view text, NumberSymbols symbols)
 {

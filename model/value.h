@@ -24,7 +24,6 @@ public:
     static Value text(std::string s) { return Value(SharedText{std::make_shared<const std::string>(std::move(s))}); }
 
     Kind kind() const { return static_cast<Kind>(m_content.index()); }
-    bool isNumber() const { return kind() != Kind::String; }
     double toDouble() const;
     const std::string &toText() const { return *std::get<SharedText>(m_content).text; }
 

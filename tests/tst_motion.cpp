@@ -396,7 +396,8 @@ void TestMotion::returnToOriginKeepsVelocity()
 void TestMotion::displayContent()
 {
     Motion m;
-    DisplayContent shown = DisplayContent::of(m.state);
+    DisplayContent shown;
+    shown.refresh(m.state);
     const QStringList initial = {"TPS: 20", "坐标x: 0", "坐标y: 0", "速度x: 0", "速度y: 0",
                                  "加速度x: 0", "加速度y: 0", "当前时间刻: 0", "当前状态:就绪"};
     for (int i = 0; i < initial.size(); ++i)
@@ -405,7 +406,7 @@ void TestMotion::displayContent()
     QCOMPARE(shown.markerTop, 4020.0f);
 
     m.edit.setPosition("-100", "100");
-    shown = DisplayContent::of(m.state);
+    shown.refresh(m.state);
     QCOMPARE(shown.markerLeft, 3920.0f);
     QCOMPARE(shown.markerTop, 3920.0f);
     QCOMPARE(QString::fromStdString(shown.labels[1]), QStringLiteral("坐标x:-100"));

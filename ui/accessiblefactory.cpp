@@ -5,30 +5,33 @@
 
 #include "accessiblelineedit.h"
 
+#include <QAccessibleWidget>
 #include <QLineEdit>
 
 namespace {
 
-QAccessibleInterface *accessibleFactory(const QString &className, QObject *object)
+constexpr char roleProperty[] = "torvaneAccessibleRole";
+
+QAccessibleInterface *accessibleFactory(const QString &, QObject *object)
 {
     if (!object || !object->isWidgetType())
         return nullptr;
     auto *widget = static_cast<QWidget *>(object);
-    if (className == QLatin1String("QLineEdit"))
-        return new AccessibleLineEdit(static_cast<QLineEdit *>(widget));
-    if (className == QLatin1String("Form1"))
-        return new QAccessibleWidget(widget, QAccessible::Window);
-    if (className == QLatin1String("StatusLabel"))
-        return new QAccessibleWidget(widget, QAccessible::StatusBar);
-    if (className == QLatin1String("AccessibleAnnouncer"))
-        return new QAccessibleWidget(widget, QAccessible::Notification);
-    return nullptr;
+    if (AccessibleLineEdit::needed)
+        if (auto *edit = qobject_cast<QLineEdit *>(widget))
+            return new AccessibleLineEdit(edit);
+    const QVariant role = widget->property(roleProperty);
+    return role.isValid() ? new QAccessibleWidget(widget, QAccessible::Role(role.toInt())) : nullptr;
 }
 
 } // namespace
 
 void installAccessibleFactory()
 {
-    static const bool installed = (QAccessible::installFactory(accessibleFactory), true);
-    Q_UNUSED(installed);
+    QAccessible::installFactory(accessibleFactory);
+}
+
+void setAccessibleRole(QWidget *widget, QAccessible::Role role)
+{
+    widget->setProperty(roleProperty, int(role));
 }

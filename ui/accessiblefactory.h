@@ -3,9 +3,17 @@
 
 #pragma once
 
+#include <QAccessible>
+
+class QWidget;
+
 // What assistive technology is told of the window beyond Qt's defaults:
-// the window is a frame with a title, the status label is its status bar,
-// the announcer is a notification, and the text boxes answer every
-// question about their text. Installed once, after the application object
-// exists, as Qt asks the factory installed last first.
+// a widget given a role here has that role, whatever its class, and on a
+// Qt whose text boxes hang on some questions, the boxes answer every one.
+// Installed once by main, after the application object and before any
+// window exists, as Qt keeps the first interface it makes for each widget.
 void installAccessibleFactory();
+
+// Given before the widget has a text, as a widget that gets one is asked
+// for its interface at once.
+void setAccessibleRole(QWidget *widget, QAccessible::Role role);

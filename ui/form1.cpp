@@ -3,25 +3,21 @@
 
 #include "form1.h"
 
-#include "accessibleannouncer.h"
-#include "directionbutton.h"
+#include "accessiblefactory.h"
 #include "groupframe.h"
 #include "programicon.h"
 #include "statuslabel.h"
 
-#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPixmap>
+#include <QPushButton>
 #include <QScreen>
 
-#include <algorithm>
 #include <cmath>
 #include <limits>
-#include <map>
-#include <vector>
 
 namespace {
 
@@ -51,38 +47,30 @@ QFont windowFont(int pixels = ControlLayout::fontPixels)
     return font;
 }
 
-QPixmap markerImage()
+QWidget *createWidget(ControlView::Role role, QWidget *container)
 {
-    QPixmap image(8, 8);
-    image.fill(QColor(0x25, 0x2F, 0x1E));
-    return image;
-}
-
-QWidget *createControl(const ControlLayout &control, QWidget *container)
-{
-    const QString caption = QString::fromUtf8(control.caption ? control.caption : "");
-    switch (control.kind) {
-    case ControlLayout::Kind::Frame:
-        return new GroupFrame(caption, container);
-    case ControlLayout::Kind::Label: {
-        auto *label = control.lines() > 1 ? new StatusLabel(caption, container) : new QLabel(caption, container);
+    switch (role) {
+    case ControlView::Role::Panel:
+        return new GroupFrame(container);
+    case ControlView::Role::StatusBar:
+    case ControlView::Role::Label: {
+        QLabel *label = role == ControlView::Role::StatusBar ? new StatusLabel(container) : new QLabel(container);
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setFont(windowFont(control.labelFontPixels()));
         return label;
     }
-    case ControlLayout::Kind::TextBox: {
-        auto *box = new QLineEdit(caption, container);
+    case ControlView::Role::TextBox: {
+        auto *box = new QLineEdit(container);
         box->setMaxLength(std::numeric_limits<int>::max());
         return box;
     }
-    case ControlLayout::Kind::Button:
-        return new QPushButton(caption, container);
-    case ControlLayout::Kind::DirectionButton:
-        return new DirectionButton(caption, container);
-    case ControlLayout::Kind::Picture: {
+    case ControlView::Role::Button:
+        return new QPushButton(container);
+    case ControlView::Role::Image: {
         auto *picture = new QLabel(container);
-        picture->setPixmap(markerImage());
+        QPixmap image(8, 8);
+        image.fill(QColor(0x25, 0x2F, 0x1E));
+        picture->setPixmap(image);
         // A ring in the palette's text colour keeps the dark marker in
         // sight on a dark theme's map as on a light one.
         picture->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -93,19 +81,29 @@ QWidget *createControl(const ControlLayout &control, QWidget *container)
     return nullptr;
 }
 
-bool takesFocus(ControlLayout::Kind kind)
+void setText(QWidget *widget, const QString &text)
 {
-    return kind == ControlLayout::Kind::TextBox || kind == ControlLayout::Kind::Button
-        || kind == ControlLayout::Kind::DirectionButton;
+    if (auto *label = qobject_cast<QLabel *>(widget))
+        label->setText(text);
+    else if (auto *button = qobject_cast<QPushButton *>(widget))
+        button->setText(text);
+    else if (auto *box = qobject_cast<QLineEdit *>(widget))
+        box->setText(text);
+    else if (auto *frame = qobject_cast<GroupFrame *>(widget))
+        frame->setTitle(text);
 }
 
 } // namespace
 
 Form1::Form1(QWidget *parent)
     : QWidget(parent)
-    , Timer1(new SteadyTimer(this))
-    , m_handlers(*this, *Timer1, localeNumbers(), &SteadyTimer::now)
+    , m_tickTimer(this)
+    , m_handlers(*this, m_tickTimer, localeNumbers(), &SteadyTimer::now)
 {
+    setAccessibleRole(this, QAccessible::Window);
+    // The window's texts are Chinese whatever the desktop's language; typed
+    // numbers still follow the desktop's locale, not the widgets'.
+    setLocale(QLocale(QLocale::Chinese, QLocale::China));
     setFont(windowFont());
     setWindowTitle(QStringLiteral("Torvane"));
     setWindowIcon(programIcon());
@@ -113,56 +111,67 @@ Form1::Form1(QWidget *parent)
     if (const QScreen *screen = QGuiApplication::primaryScreen(); screen && screen->refreshRate() >= 1)
         m_handlers.setFrame(1000 / screen->refreshRate());
 
-    Timer1->setObjectName(QStringLiteral("Timer1"));
+    // Screen readers speak a notification that appears, where they pass
+    // over a label whose text changes: this one of no size is shown again
+    // with each message.
+    m_announcer = new QWidget(this);
+    setAccessibleRole(m_announcer, QAccessible::Notification);
+    m_announcer->setFixedSize(0, 0);
+    m_announcer->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    m_tickTimer.setObjectName(QStringLiteral("Timer1"));
+    connect(&m_tickTimer, &SteadyTimer::timeout, this, [this] { m_handlers.Timer1_Timer(); });
     m_wakeUp.setSingleShot(true);
     m_wakeUp.setTimerType(Qt::PreciseTimer);
-
-    m_announcer = new AccessibleAnnouncer(this);
-    createControls();
-    connectHandlers();
+    connect(&m_wakeUp, &QTimer::timeout, this, [this] { m_handlers.writeDue(); });
+    m_handlers.createControls();
     m_handlers.Form_Load();
 }
 
-void Form1::createControls()
+void Form1::create(const ControlView &control)
 {
-    std::map<std::string, QWidget *> controls;
-    std::vector<const ControlLayout *> focusOrder;
-    for (const ControlLayout &control : ControlLayout::table()) {
-        QWidget *container = control.container ? controls.at(control.container) : this;
-        QWidget *widget = createControl(control, container);
-        widget->setObjectName(QString::fromUtf8(control.name));
-        const ControlLayout::Box box = control.box();
-        widget->move(box.left, box.top);
-        widget->setFixedSize(box.width, box.height);
-        if (control.description)
-            widget->setAccessibleName(QString::fromUtf8(control.description));
-        if (control.help)
-            widget->setAccessibleDescription(QString::fromUtf8(control.help));
-        controls[control.name] = widget;
-        if (takesFocus(control.kind))
-            focusOrder.push_back(&control);
+    QWidget *widget = createWidget(control.role, control.container < 0 ? this : m_controls.at(std::size_t(control.container)));
+    if (control.role == ControlView::Role::StatusBar)
+        setAccessibleRole(widget, QAccessible::StatusBar);
+    widget->setObjectName(QString::fromStdString(control.id));
+    m_controls.push_back(widget);
+    update(m_controls.size() - 1, control, ~0u);
+
+    if (control.takesFocus()) {
+        if (m_lastInTabOrder)
+            setTabOrder(m_lastInTabOrder, widget);
+        m_lastInTabOrder = widget;
     }
-
-    std::sort(focusOrder.begin(), focusOrder.end(),
-              [](const ControlLayout *a, const ControlLayout *b) { return a->tabIndex < b->tabIndex; });
-    for (std::size_t i = 1; i < focusOrder.size(); ++i)
-        setTabOrder(controls.at(focusOrder[i - 1]->name), controls.at(focusOrder[i]->name));
-
-    for (std::size_t i = 0; i < m_dataLabels.size(); ++i)
-        m_dataLabels[i] = static_cast<QLabel *>(controls.at("Label" + std::to_string(i + 1)));
-    for (std::size_t i = 0; i < m_boxes.size(); ++i)
-        m_boxes[i] = static_cast<QLineEdit *>(controls.at("Text" + std::to_string(i + 1)));
-    Picture1 = static_cast<QLabel *>(controls.at("Picture1"));
+    if (auto *button = qobject_cast<QPushButton *>(widget))
+        connect(button, &QPushButton::clicked, this, [this, command = control.number] { m_handlers.click(command); });
+    if (auto *box = qobject_cast<QLineEdit *>(widget))
+        m_boxes.at(std::size_t(control.number - 1)) = box;
 }
 
-void Form1::connectHandlers()
+void Form1::update(std::size_t control, const ControlView &view, unsigned parts)
 {
-    for (int i = 1; i <= FormHandlers::commandCount; ++i) {
-        connect(findChild<QPushButton *>(QStringLiteral("Command%1").arg(i)), &QPushButton::clicked, this,
-                [this, i] { m_handlers.click(i); });
+    QWidget *widget = m_controls[control];
+    if (parts & ControlView::Place) {
+        widget->move(view.box.left, view.box.top);
+        widget->setFixedSize(view.box.width, view.box.height);
     }
-    connect(Timer1, &SteadyTimer::timeout, this, [this] { m_handlers.Timer1_Timer(); });
-    connect(&m_wakeUp, &QTimer::timeout, this, [this] { m_handlers.writeDue(); });
+    if ((parts & ControlView::Font) && widget->font().pixelSize() != view.fontPixels)
+        widget->setFont(windowFont(view.fontPixels));
+    if ((parts & ControlView::Text) && view.role != ControlView::Role::Image)
+        setText(widget, QString::fromStdString(view.text));
+    if (parts & ControlView::Name)
+        widget->setAccessibleName(QString::fromStdString(view.name));
+    if (parts & ControlView::Description)
+        widget->setAccessibleDescription(QString::fromStdString(view.description));
+    if (parts & ControlView::ToolTip)
+        widget->setToolTip(QString::fromStdString(view.toolTip));
+}
+
+void Form1::announce(const std::string &words)
+{
+    m_announcer->setAccessibleName(QString::fromStdString(words));
+    m_announcer->hide();
+    m_announcer->show();
 }
 
 // No handler runs at the close, but a running timer stops with the window:
@@ -184,39 +193,6 @@ double Form1::textWidth(const std::string &text, int fontPixels) const
     if (found == m_metrics.end())
         found = m_metrics.emplace(fontPixels, QFontMetricsF(windowFont(fontPixels))).first;
     return found->second.horizontalAdvance(QString::fromStdString(text));
-}
-
-void Form1::writeMarker(const ControlLayout::Box &box)
-{
-    Picture1->move(box.left, box.top);
-}
-
-void Form1::writeLabel(std::size_t label, const std::string &shown, int fontPixels)
-{
-    QLabel *target = m_dataLabels[label];
-    if (target->font().pixelSize() != fontPixels)
-        target->setFont(windowFont(fontPixels));
-    target->setText(QString::fromStdString(shown));
-}
-
-void Form1::writeName(std::size_t label, const std::string &caption, bool shortened)
-{
-    QLabel *target = m_dataLabels[label];
-    const QString whole = QString::fromStdString(caption);
-    target->setAccessibleName(whole);
-    const QString toolTip = shortened ? whole : QString();
-    if (target->toolTip() != toolTip)
-        target->setToolTip(toolTip);
-}
-
-void Form1::announce(const std::string &message, const std::string &runState)
-{
-    m_announcer->announce(QString::fromStdString(message), QString::fromStdString(runState));
-}
-
-void Form1::writeSummary(const std::string &summary)
-{
-    m_dataLabels.back()->setAccessibleDescription(QString::fromStdString(summary));
 }
 
 void Form1::wakeUpIn(double milliseconds)

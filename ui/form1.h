@@ -13,14 +13,14 @@
 
 #include <array>
 #include <map>
+#include <vector>
 
-class AccessibleAnnouncer;
-class QLabel;
 class QLineEdit;
 
 // The program's one window: map, data and operation panels, and the tick
-// timer. Its controls forward their events to the window's handlers, which
-// decide what the window shows and when; the window only writes it.
+// timer. Its controls are made from the model's view and forward their
+// events to the window's handlers, which decide what the window shows and
+// when; the window only writes it.
 class Form1 : public QWidget, private FormFace
 {
     Q_OBJECT
@@ -32,28 +32,20 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    // What the window's handlers read.
     std::string boxText(int box) const override;
     double textWidth(const std::string &text, int fontPixels) const override;
-
-    void createControls();
-    void connectHandlers();
-
-    // What the handlers write.
-    void writeMarker(const ControlLayout::Box &box) override;
-    void writeLabel(std::size_t label, const std::string &shown, int fontPixels) override;
-    void writeName(std::size_t label, const std::string &caption, bool shortened) override;
-    void announce(const std::string &message, const std::string &runState) override;
-    void writeSummary(const std::string &summary) override;
-
-    SteadyTimer *Timer1;
-    FormHandlers m_handlers;
+    void create(const ControlView &control) override;
+    void update(std::size_t control, const ControlView &view, unsigned parts) override;
+    void announce(const std::string &words) override;
     void wakeUpIn(double milliseconds) override;
+
+    SteadyTimer m_tickTimer;
     QTimer m_wakeUp;
+    FormHandlers m_handlers;
     mutable std::map<int, QFontMetricsF> m_metrics;
 
-    std::array<QLabel *, 9> m_dataLabels{}; // Label1 … Label9
-    std::array<QLineEdit *, 7> m_boxes{};   // Text1 … Text7
-    QLabel *Picture1 = nullptr;
-    AccessibleAnnouncer *m_announcer = nullptr;
+    std::vector<QWidget *> m_controls; // as the view numbers them
+    std::array<QLineEdit *, 7> m_boxes{};
+    QWidget *m_lastInTabOrder = nullptr;
+    QWidget *m_announcer = nullptr;
 };

@@ -5,16 +5,16 @@
 
 #include "formface.h"
 #include "formhandlers.h"
-#include "tickclock.h"
+#include "steadytimer.h"
 
 #include <emscripten/val.h>
 
 #include <array>
-#include <map>
 #include <string>
+#include <vector>
 
-// The page's window: the controls of the layout table as elements at
-// their designed places. Its buttons forward their clicks to the window's
+// The page's window: its elements are made from the model's view at their
+// designed places, and its buttons forward their clicks to the window's
 // handlers, which decide what the page shows and when; the page only
 // writes it.
 class Form1 : private FormFace
@@ -23,41 +23,37 @@ public:
     Form1();
 
 private:
-    // What the window's handlers read.
-    std::string boxText(int box) const override;
-    double textWidth(const std::string &text, int fontPixels) const override;
-
     struct Click
     {
         Form1 *form;
         int command;
     };
+    // A control's element, and the one that shows its text.
+    struct Element
+    {
+        emscripten::val node, text;
+    };
 
-    void createControls();
-    emscripten::val createControl(const ControlLayout &control);
-    void connectHandlers();
+    std::string boxText(int box) const override;
+    double textWidth(const std::string &text, int fontPixels) const override;
+    void create(const ControlView &control) override;
+    void update(std::size_t control, const ControlView &view, unsigned parts) override;
+    void announce(const std::string &words) override;
+    void wakeUpIn(double milliseconds) override;
+
     static int clicked(int eventType, const struct EmscriptenMouseEvent *event, void *click);
     static void wake(void *form);
     static int resized(int eventType, const struct EmscriptenUiEvent *event, void *form);
     void fitScreen();
 
-    // What the handlers write.
-    void writeMarker(const ControlLayout::Box &box) override;
-    void writeLabel(std::size_t label, const std::string &shown, int fontPixels) override;
-    void writeName(std::size_t label, const std::string &caption, bool shortened) override;
-    void announce(const std::string &message, const std::string &runState) override;
-    void writeSummary(const std::string &summary) override;
-
-    TickClock Timer1;
+    SteadyTimer m_tickTimer;
     FormHandlers m_handlers;
-
-    emscripten::val m_document;
-    std::map<std::string, emscripten::val> m_controls;
+    emscripten::val m_document, m_window;
+    std::vector<Element> m_controls; // as the view numbers them
+    std::array<emscripten::val, 7> m_boxes;
     std::array<Click, FormHandlers::commandCount> m_clicks{};
-    emscripten::val m_measure;   // a canvas context in the labels' font
+    emscripten::val m_measure; // a canvas context in the labels' font
     mutable int m_measuredPixels = 0;
     emscripten::val m_announcer; // the polite live region of what is told
-    std::string m_lastSaid;
-    void wakeUpIn(double milliseconds) override;
     long m_wakeUp = 0;
 };

@@ -42,7 +42,11 @@ const NumberSymbols locales[] = {{U'.', U'0'}, {U',', U'0'}, {U'\u066B', U'\u066
 class Window : public FormFace
 {
 public:
-    Window() { handlers.Form_Load(); }
+    Window()
+    {
+        handlers.createControls();
+        handlers.Form_Load();
+    }
 
     void click(int command, const std::string &a, const std::string &b)
     {
@@ -68,10 +72,14 @@ public:
     {
         now += 1000;
         handlers.writeDue();
-        for (std::size_t i = 0; i < shown.size(); ++i)
-            std::cout << handlers.shown().labels[i] << " | " << shown[i] << '\n';
-        std::cout << "marker " << marker.left << ' ' << marker.top << " interval " << timer.interval << '\n'
-                  << "told " << told << "\nsummary " << summary << '\n';
+        for (const ControlView &control : controls) {
+            if (control.role == ControlView::Role::Label || control.role == ControlView::Role::StatusBar)
+                std::cout << control.name << " | " << control.text << " (" << control.fontPixels << " px) "
+                          << control.toolTip << '\n';
+            if (control.role == ControlView::Role::Image)
+                std::cout << "marker " << control.box.left << ' ' << control.box.top << '\n';
+        }
+        std::cout << "interval " << timer.interval << "\ntold " << told << '\n';
     }
 
 private:
@@ -83,21 +91,15 @@ private:
             width += (c & 0xC0) == 0x80 ? 0 : c & 0x80 ? fontPixels : fontPixels * 0.55;
         return width;
     }
-    void writeMarker(const ControlLayout::Box &box) override { marker = box; }
-    void writeLabel(std::size_t label, const std::string &text, int fontPixels) override
-    {
-        shown[label] = text + " (" + std::to_string(fontPixels) + " px)";
-    }
-    void writeName(std::size_t, const std::string &, bool) override {}
-    void announce(const std::string &message, const std::string &) override { told = message; }
-    void writeSummary(const std::string &text) override { summary = text; }
+    void create(const ControlView &control) override { controls.push_back(control); }
+    void update(std::size_t control, const ControlView &view, unsigned) override { controls.at(control) = view; }
+    void announce(const std::string &words) override { told = words; }
     void wakeUpIn(double) override {}
 
     double now = 0;
     std::array<std::string, 7> boxes;
-    std::array<std::string, 9> shown;
-    ControlLayout::Box marker{};
-    std::string told, summary;
+    std::vector<ControlView> controls;
+    std::string told;
     RecordedTimer timer;
     FormHandlers handlers{*this, timer, {}, [this] { return now; }};
 };

@@ -1,29 +1,29 @@
 // SPDX-FileCopyrightText: 2026 Torvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "tickclock.h"
+#include "steadytimer.h"
 
 #include <emscripten/emscripten.h>
 #include <emscripten/html5.h>
 
-TickClock::~TickClock()
+SteadyTimer::~SteadyTimer()
 {
     setInterval(0);
 }
 
-void TickClock::setInterval(int milliseconds)
+void SteadyTimer::setInterval(int milliseconds)
 {
     if (m_wakeUp)
         emscripten_clear_timeout(m_wakeUp);
     m_wakeUp = 0;
     m_schedule.start(milliseconds, emscripten_get_now());
     if (m_schedule.isActive())
-        m_wakeUp = emscripten_set_timeout(&TickClock::wake, m_schedule.interval(), this);
+        m_wakeUp = emscripten_set_timeout(&SteadyTimer::wake, m_schedule.interval(), this);
 }
 
-void TickClock::wake(void *clock)
+void SteadyTimer::wake(void *clock)
 {
-    auto *self = static_cast<TickClock *>(clock);
+    auto *self = static_cast<SteadyTimer *>(clock);
     self->m_wakeUp = 0;
     const double now = emscripten_get_now();
     // A tick may stop the timer.
@@ -31,6 +31,6 @@ void TickClock::wake(void *clock)
         self->m_onTick();
     if (self->m_schedule.isActive() && !self->m_wakeUp) {
         const double wait = self->m_schedule.deadline() - now;
-        self->m_wakeUp = emscripten_set_timeout(&TickClock::wake, wait > 0 ? wait : 0, self);
+        self->m_wakeUp = emscripten_set_timeout(&SteadyTimer::wake, wait > 0 ? wait : 0, self);
     }
 }

@@ -11,11 +11,11 @@
 // The page's tick timer over the model's tick schedule, on
 // performance.now(): browsers wake timers late, and no sooner than every
 // 4 ms, so each wake-up runs every tick that has come due.
-class TickClock : public TickTimer
+class SteadyTimer : public TickTimer
 {
 public:
-    explicit TickClock(std::function<void()> onTick) : m_onTick(std::move(onTick)) {}
-    ~TickClock() override;
+    explicit SteadyTimer(std::function<void()> onTick) : m_onTick(std::move(onTick)) {}
+    ~SteadyTimer() override;
 
     void setInterval(int milliseconds) override;
 
