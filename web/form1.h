@@ -31,7 +31,7 @@ private:
     // A control's element, and the one that shows its text.
     struct Element
     {
-        emscripten::val node, text;
+        emscripten::val node = emscripten::val::undefined(), text = emscripten::val::undefined();
     };
 
     std::string boxText(int box) const override;
@@ -50,7 +50,7 @@ private:
     FormHandlers m_handlers;
     emscripten::val m_document, m_window;
     std::vector<Element> m_controls; // as the view numbers them
-    std::array<emscripten::val, 7> m_boxes;
+    std::vector<emscripten::val> m_boxes = std::vector(7, emscripten::val::undefined());
     std::array<Click, FormHandlers::commandCount> m_clicks{};
     emscripten::val m_measure; // a canvas context in the labels' font
     mutable int m_measuredPixels = 0;
