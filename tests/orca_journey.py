@@ -101,10 +101,25 @@ def tab_to(speech, name):
     sys.exit(f"Tab never reached {name}; last said {speech.said_since()}")
 
 
-def announced(speech, keys, status):
+def announced(speech, keys, status, once=False):
     seconds = speech.after(keys, speech.told + status)
     assert seconds <= SPOKEN_WITHIN, f"{status} spoken after {seconds:.2f} s"
     print(f"{status}: spoken {seconds:.2f} s after the key")
+    if once:
+        speech.quiet()
+        heard = [line for line in speech.said_since() if status in line]
+        assert len(heard) == 1, f"{status} heard {len(heard)} times: {speech.said_since()}"
+
+
+def tab_from_box(speech, box, button):
+    """Tab from a text box: the next button is named at once, and nothing
+    is said of the box's selection."""
+    tab_to(speech, box)
+    speech.quiet()
+    seconds = speech.after(["Tab"], button)
+    print(f"Tab from {box} to {button}: {seconds:.2f} s, {speech.said_since()}")
+    assert seconds <= 0.5, f"{button} named {seconds:.2f} s after the Tab"
+    assert not any("selected" in line for line in speech.said_since()), speech.said_since()
 
 
 def set_by(speech, button, text, status):
@@ -132,8 +147,8 @@ def read_status_bar(speech, expected):
 def journey(speech):
     speech.also("Torvane frame")
     speech.also("开始或暂停 push button")
-    announced(speech, ["space"], "运行中")
-    announced(speech, ["space"], "已暂停")
+    announced(speech, ["space"], "运行中", once=True)
+    announced(speech, ["space"], "已暂停", once=True)
 
     for name, description in [("回原点", None), ("重置", None), ("ay+1", "加速度 y 加 1"),
                               ("ax+1", "加速度 x 加 1"), ("ax-1", "加速度 x 减 1"), ("ay-1", "加速度 y 减 1"),
@@ -154,6 +169,7 @@ def journey(speech):
     speech.after(["End", "ctrl+Left"], "2")
 
     spoken(speech)
+    tab_from_box(speech, "0", "将速度设置为")
     set_by(speech, "将速度设置为", "1e308", "将速度设置为")
     set_by(speech, "加速度设置为", "1e308", "将加速度设置为")
     tab_to(speech, "开始或暂停")
@@ -180,13 +196,13 @@ def spoken(speech):
     set_by(speech, "将TPS设为", "100", "TPS 设为 100")
     tab_to(speech, "开始或暂停")
     speech.also("已暂停")
-    announced(speech, ["space"], "运行中")
+    announced(speech, ["space"], "运行中", once=True)
     time.sleep(3)
     read_status_bar(speech, "当前时间刻")
     summary = next(line for line in speech.said_since() if "当前时间刻" in line)
     ticks = re.search(r"TPS 100，坐标 x \d+，y 0，速度 x \d+，y 0，加速度 x 1，y 0，当前时间刻 (\d+)", summary)
     assert ticks and int(ticks[1]) >= 200, summary
-    announced(speech, ["space"], "已暂停")
+    announced(speech, ["space"], "已暂停", once=True)
 
 
 class Orca:

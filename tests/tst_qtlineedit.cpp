@@ -13,14 +13,14 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-// Stock Qt's own text interface of a QLineEdit, asked for the word at the
-// end of its text, never answers: this is why AccessibleLineEdit exists.
-// The day this fails, Qt has mended it, and AccessibleLineEdit can go.
 class TestQtLineEdit : public QObject
 {
     Q_OBJECT
 
 private slots:
+    // Stock Qt's own text interface of a QLineEdit, asked for the word at
+    // the end of its text, never answers: this is why AccessibleLineEdit
+    // exists. The day this fails, Qt has mended it, and it can go.
     void wordAtTheEndHangs()
     {
         QLineEdit edit(QStringLiteral("20"));

@@ -3,20 +3,9 @@
 
 #include "accessiblelineedit.h"
 
-#include <QLineEdit>
 #include <QLocale>
 
 #include <algorithm>
-
-AccessibleLineEdit::AccessibleLineEdit(QLineEdit *edit)
-    : QAccessibleWidget(edit, QAccessible::EditableText)
-{
-}
-
-QLineEdit *AccessibleLineEdit::edit() const
-{
-    return static_cast<QLineEdit *>(widget());
-}
 
 void *AccessibleLineEdit::interface_cast(QAccessible::InterfaceType type)
 {
@@ -38,46 +27,18 @@ QAccessible::State AccessibleLineEdit::state() const
     return state;
 }
 
+std::pair<int, int> AccessibleLineEdit::held() const
+{
+    if (edit()->hasFocus())
+        m_selection = edit()->hasSelectedText() ? std::pair(edit()->selectionStart(), edit()->selectionEnd()) : std::pair(0, 0);
+    return m_selection;
+}
+
 void AccessibleLineEdit::selection(int selectionIndex, int *startOffset, int *endOffset) const
 {
-    const bool selected = selectionIndex == 0 && edit()->hasSelectedText();
-    *startOffset = selected ? edit()->selectionStart() : 0;
-    *endOffset = selected ? edit()->selectionEnd() : 0;
-}
-
-int AccessibleLineEdit::selectionCount() const
-{
-    return edit()->hasSelectedText() ? 1 : 0;
-}
-
-void AccessibleLineEdit::addSelection(int startOffset, int endOffset)
-{
-    setSelection(0, startOffset, endOffset);
-}
-
-void AccessibleLineEdit::removeSelection(int)
-{
-    edit()->deselect();
-}
-
-void AccessibleLineEdit::setSelection(int, int startOffset, int endOffset)
-{
-    edit()->setSelection(startOffset, endOffset - startOffset);
-}
-
-int AccessibleLineEdit::cursorPosition() const
-{
-    return edit()->cursorPosition();
-}
-
-void AccessibleLineEdit::setCursorPosition(int position)
-{
-    edit()->setCursorPosition(position);
-}
-
-QString AccessibleLineEdit::text(int startOffset, int endOffset) const
-{
-    return edit()->text().mid(startOffset, endOffset - startOffset);
+    const std::pair<int, int> selected = selectionIndex == 0 ? held() : std::pair(0, 0);
+    *startOffset = selected.first;
+    *endOffset = selected.second;
 }
 
 QString AccessibleLineEdit::unit(int offset, QAccessible::TextBoundaryType boundary, int step, int *startOffset,
@@ -104,29 +65,6 @@ QString AccessibleLineEdit::unit(int offset, QAccessible::TextBoundaryType bound
     return all.mid(range.first, range.second - range.first);
 }
 
-QString AccessibleLineEdit::textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int *startOffset,
-                                         int *endOffset) const
-{
-    return unit(offset, boundary, 0, startOffset, endOffset);
-}
-
-QString AccessibleLineEdit::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary, int *startOffset,
-                                             int *endOffset) const
-{
-    return unit(offset, boundary, -1, startOffset, endOffset);
-}
-
-QString AccessibleLineEdit::textAfterOffset(int offset, QAccessible::TextBoundaryType boundary, int *startOffset,
-                                            int *endOffset) const
-{
-    return unit(offset, boundary, +1, startOffset, endOffset);
-}
-
-int AccessibleLineEdit::characterCount() const
-{
-    return int(edit()->text().size());
-}
-
 QRect AccessibleLineEdit::characterRect(int offset) const
 {
     const QFontMetrics metrics = edit()->fontMetrics();
@@ -135,16 +73,6 @@ QRect AccessibleLineEdit::characterRect(int offset) const
     const QRect character(box.left() + metrics.horizontalAdvance(all.left(offset)), box.top(),
                           metrics.horizontalAdvance(all.mid(offset, 1)), box.height());
     return QRect(edit()->mapToGlobal(character.topLeft()), character.size());
-}
-
-int AccessibleLineEdit::offsetAtPoint(const QPoint &point) const
-{
-    return edit()->cursorPositionAt(edit()->mapFromGlobal(point));
-}
-
-void AccessibleLineEdit::scrollToSubstring(int, int endIndex)
-{
-    edit()->setCursorPosition(endIndex);
 }
 
 QString AccessibleLineEdit::attributes(int, int *startOffset, int *endOffset) const
