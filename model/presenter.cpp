@@ -82,7 +82,6 @@ Presenter::Presenter(FormFace &face, const MotionState &state, std::function<dou
         m_labels[i] = indexOf("Label" + std::to_string(i + 1));
     m_view[m_labels[DisplayContent::statusLabel]].role = Role::StatusBar;
     m_marker = indexOf("Picture1");
-    m_runButton = indexOf("Command1");
 }
 
 void Presenter::create()
@@ -96,7 +95,8 @@ void Presenter::create()
 void Presenter::refresh(std::optional<Speech::Changed> told, bool ticking)
 {
     m_unwritten |= m_shown.refresh(m_state);
-    m_statusTold = told && m_unwritten[DisplayContent::statusLabel];
+    // The window's first status is read with the window, not told.
+    m_statusTold = !std::exchange(m_loaded, true) || (told && m_unwritten[DisplayContent::statusLabel]);
     write(m_schedule.refreshed(ticking));
     // Told every time, even where the status reads as before.
     if (told)
@@ -168,9 +168,6 @@ void Presenter::writeNames()
         next.toolTip = m_shortened[i] ? caption : std::string();
         apply(m_labels[i], next);
     }
-    ControlView run = m_view[m_runButton];
-    run.description = Speech::runState(m_state);
-    apply(m_runButton, run);
     m_unnamed.reset();
 }
 

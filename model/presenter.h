@@ -59,9 +59,10 @@ private:
     std::vector<ControlView> m_view;
     std::vector<const ControlLayout *> m_layout; // of each control of the view
     std::array<std::size_t, 9> m_labels{};       // Label1 … Label9 in the view
-    std::size_t m_marker = 0, m_runButton = 0;
+    std::size_t m_marker = 0;
     std::bitset<9> m_unwritten, m_unnamed, m_shortened;
     std::optional<double> m_wakeUp;
     bool m_statusTold = false;
+    bool m_loaded = false;
     std::string m_lastTold;
 };

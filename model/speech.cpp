@@ -71,11 +71,6 @@ std::string Speech::status(const MotionState &state)
     return words(DisplayContent::readable(DisplayText(state.zt)));
 }
 
-std::string Speech::runState(const MotionState &state)
-{
-    return IsZero(state.run) ? "已暂停" : "运行中";
-}
-
 std::string Speech::summary(const MotionState &state)
 {
     return "当前状态 " + status(state) + "，TPS " + number(state.tps) + "，"

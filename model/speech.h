@@ -28,9 +28,6 @@ struct Speech
     // The status as it is told, its signs in words.
     static std::string status(const MotionState &state);
 
-    // Whether ticking is on, as the run button says it.
-    static std::string runState(const MotionState &state);
-
     // The status and every quantity with its sign, in one sentence.
     static std::string summary(const MotionState &state);
 };

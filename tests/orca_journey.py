@@ -195,7 +195,6 @@ def spoken(speech):
     set_by(speech, "将速度设置为", "-5", "将速度设置为x 负 5")
     set_by(speech, "将TPS设为", "100", "TPS 设为 100")
     tab_to(speech, "开始或暂停")
-    speech.also("已暂停")
     announced(speech, ["space"], "运行中", once=True)
     time.sleep(3)
     read_status_bar(speech, "当前时间刻")
@@ -270,7 +269,7 @@ def chromium(page, profile, *options):
     the page alone in a window of its own, with no warning bar to Tab
     through."""
     return subprocess.Popen(["/usr/bin/chromium", "--no-sandbox", "--test-type", "--no-first-run", "--disable-gpu",
-                             "--lang=zh-CN", *options,
+                             "--lang=zh-CN", "--disable-features=Translate", *options,
                              f"--user-data-dir={profile}", "--window-size=1024,768", f"--app=file://{page}"],
                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
@@ -287,6 +286,9 @@ def page_journey(page):
         speech.also("Page has 4 landmarks， 1 heading", within=30)
         speech.also("statusbar")
         speech.quiet()
+        opening = speech.said_since()
+        repeated = [line for line, next_line in zip(opening, opening[1:]) if line == next_line]
+        assert not repeated, f"said twice in a row at the opening: {repeated} in {opening}"
         spoken(speech)
     finally:
         orca.stop()

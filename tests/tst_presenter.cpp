@@ -86,6 +86,7 @@ private slots:
 void TestPresenter::controls()
 {
     RecordingFace face;
+    QVERIFY(face.told.empty());
     QStringList tabOrder;
     for (const ControlView &control : face.controls) {
         if (control.container >= 0)
@@ -107,7 +108,6 @@ void TestPresenter::controls()
     QCOMPARE(face.name("Command8"), QStringLiteral("ax-1ay+1"));
     QCOMPARE(face["Command8"].description, "加速度 x 减 1，y 加 1，向左上");
     QCOMPARE(face.name("Command1"), QStringLiteral("开始或暂停"));
-    QCOMPARE(face["Command1"].description, "已暂停");
     QCOMPARE(face.name("Text6"), QStringLiteral("加速度y"));
     QCOMPARE(face.text("Text7"), QStringLiteral("20"));
     QCOMPARE(face["Label9"].linePixels, 12);
@@ -142,7 +142,6 @@ void TestPresenter::commandsTold()
     face.handlers.Command1_Click();
     QCOMPARE(face.told.size(), toldBefore + 1);
     QCOMPARE(face.lastTold(), QStringLiteral("运行中"));
-    QCOMPARE(face["Command1"].description, "运行中");
 }
 
 // The status bar shows the status on two lines and is named by the whole
@@ -171,7 +170,6 @@ void TestPresenter::statusBarAndMarker()
     QCOMPARE(face.told.size(), toldBefore + 1);
     QCOMPARE(face.lastTold(), QStringLiteral("数值溢出，已暂停"));
     QCOMPARE(face.text("Label9"), QStringLiteral("当前状态:数值溢出，已暂停"));
-    QCOMPARE(face["Command1"].description, "已暂停");
     QCOMPARE(face.timer.interval, 0);
 }
 
