@@ -74,23 +74,10 @@ QWidget *createWidget(ControlView::Role role, QWidget *container)
         // A ring in the palette's text colour keeps the dark marker in
         // sight on a dark theme's map as on a light one.
         picture->setFrameStyle(QFrame::Box | QFrame::Plain);
-        picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return picture;
     }
     }
     return nullptr;
-}
-
-void setText(QWidget *widget, const QString &text)
-{
-    if (auto *label = qobject_cast<QLabel *>(widget))
-        label->setText(text);
-    else if (auto *button = qobject_cast<QPushButton *>(widget))
-        button->setText(text);
-    else if (auto *box = qobject_cast<QLineEdit *>(widget))
-        box->setText(text);
-    else if (auto *frame = qobject_cast<GroupFrame *>(widget))
-        frame->setTitle(text);
 }
 
 } // namespace
@@ -111,9 +98,8 @@ Form1::Form1(QWidget *parent)
     if (const QScreen *screen = QGuiApplication::primaryScreen(); screen && screen->refreshRate() >= 1)
         m_handlers.setFrame(1000 / screen->refreshRate());
 
-    // Screen readers speak a notification that appears, where they pass
-    // over a label whose text changes: this one of no size is shown again
-    // with each message.
+    // Screen readers speak a notification that appears, where they pass over
+    // a label whose text changes: this one of no size appears with each message.
     m_announcer = new QWidget(this);
     setAccessibleRole(m_announcer, QAccessible::Notification);
     m_announcer->setFixedSize(0, 0);
@@ -158,7 +144,7 @@ void Form1::update(std::size_t control, const ControlView &view, unsigned parts)
     if ((parts & ControlView::Font) && widget->font().pixelSize() != view.fontPixels)
         widget->setFont(windowFont(view.fontPixels));
     if ((parts & ControlView::Text) && view.role != ControlView::Role::Image)
-        setText(widget, QString::fromStdString(view.text));
+        widget->setProperty(view.role == ControlView::Role::Panel ? "title" : "text", QString::fromStdString(view.text));
     if (parts & ControlView::Name)
         widget->setAccessibleName(QString::fromStdString(view.name));
     if (parts & ControlView::Description)

@@ -25,24 +25,18 @@ std::string fontFamilies()
     return families + "sans-serif";
 }
 
-char32_t onlyCodePoint(const val &text, char32_t otherwise)
-{
-    const val points = val::global("Array").call<val>("from", text);
-    return points["length"].as<int>() == 1 ? char32_t(points[0].call<int>("codePointAt", 0)) : otherwise;
-}
-
 // Typed numbers are read as the browser's language writes them: its
-// decimal separator and its digits, as Intl formats 1.5 and 0.
+// decimal separator and its digits, as Intl writes 1.5 and 0.
 NumberSymbols browserNumbers()
 {
     const val format = val::global("Intl")["NumberFormat"].new_(val::global("navigator")["language"]);
+    const auto written = [&](double n) { return val::global("Array").call<val>("from", format.call<val>("format", n)); };
+    const val half = written(1.5), zero = written(0);
     NumberSymbols numbers;
-    const val parts = format.call<val>("formatToParts", 1.5);
-    for (int i = 0, n = parts["length"].as<int>(); i < n; ++i) {
-        if (parts[i]["type"].as<std::string>() == "decimal")
-            numbers.decimalSeparator = onlyCodePoint(parts[i]["value"], U'.');
-    }
-    numbers.zeroDigit = onlyCodePoint(format.call<val>("format", 0), U'0');
+    if (half["length"].as<int>() == 3)
+        numbers.decimalSeparator = char32_t(half[1].call<int>("codePointAt", 0));
+    if (zero["length"].as<int>() == 1)
+        numbers.zeroDigit = char32_t(zero[0].call<int>("codePointAt", 0));
     return numbers;
 }
 
@@ -73,61 +67,51 @@ Form1::Form1()
 }
 
 // Each container holds its controls in the view's order, as Tab then goes.
+// What a panel or a label shows is hidden from screen readers, which read
+// its name: a new name is cheap for them to pass over where new text is
+// not. The status bar tells no news; the announcer does.
 void Form1::create(const ControlView &control)
 {
-    using Role = ControlView::Role;
+    struct Kind
+    {
+        const char *tag, *className, *role;
+        bool shownApart;
+    };
+    static const Kind kinds[] = {{"section", "frame", nullptr, true}, {"div", "label", "group", true},
+                                 {"div", "label", "status", true},    {"button", "button", nullptr, false},
+                                 {"input", "box", nullptr, false},     {"div", "marker", "img", false}};
+    const Kind &kind = kinds[int(control.role)];
     const auto element = [this](const char *tag, const char *className) {
         val created = m_document.call<val>("createElement", std::string(tag));
         created.set("className", className);
         return created;
     };
-    Element made;
-    switch (control.role) {
-    case Role::Panel:
-        made.node = element("section", "frame");
-        // The section's name is its caption: the caption's text is only shown.
-        made.text = element("span", "caption");
+    Element made{element(kind.tag, kind.className)};
+    made.text = made.node;
+    if (kind.role)
+        made.node.call<void>("setAttribute", std::string("role"), std::string(kind.role));
+    if (kind.shownApart) {
+        made.text = element("span", control.role == ControlView::Role::Panel ? "caption" : "shown");
         made.text.call<void>("setAttribute", std::string("aria-hidden"), std::string("true"));
         made.node.call<void>("appendChild", made.text);
-        break;
-    case Role::Label:
-    case Role::StatusBar:
-        // What the box shows is hidden from screen readers, which read the
-        // label's name: a new name is cheap for them to pass over where new
-        // text is not. The status bar tells no news; the announcer does.
-        made.node = element("div", "label");
-        made.node.call<void>("setAttribute", std::string("role"), std::string(control.role == Role::Label ? "group" : "status"));
-        if (control.role == Role::StatusBar)
-            made.node.call<void>("setAttribute", std::string("aria-live"), std::string("off"));
+    }
+    if (control.role == ControlView::Role::Label || control.role == ControlView::Role::StatusBar)
         made.node["style"].set("lineHeight", pixels(control.linePixels));
-        made.text = element("span", "shown");
-        made.text.call<void>("setAttribute", std::string("aria-hidden"), std::string("true"));
-        made.node.call<void>("appendChild", made.text);
-        break;
-    case Role::TextBox:
-        made.node = element("input", "box");
-        made.node.set("type", "text");
+    if (control.role == ControlView::Role::StatusBar)
+        made.node.call<void>("setAttribute", std::string("aria-live"), std::string("off"));
+    if (control.role == ControlView::Role::TextBox) {
         made.node.set("spellcheck", false);
         made.node.set("autocomplete", "off");
         m_boxes.at(std::size_t(control.number - 1)) = made.node;
-        break;
-    case Role::Button:
-        made.node = made.text = element("button", "button");
-        made.node.set("type", "button");
-        break;
-    case Role::Image:
-        made.node = element("div", "marker");
-        made.node.call<void>("setAttribute", std::string("role"), std::string("img"));
-        break;
     }
-    if (control.role == Role::TextBox)
-        made.text = made.node;
+    if (control.takesFocus())
+        made.node.set("type", control.role == ControlView::Role::TextBox ? "text" : "button");
     made.node.set("id", control.id);
     (control.container < 0 ? m_window : m_controls.at(std::size_t(control.container)).node)
         .call<void>("appendChild", made.node);
     m_controls.push_back(made);
     update(m_controls.size() - 1, control, ~0u);
-    if (control.role == Role::Button) {
+    if (control.role == ControlView::Role::Button) {
         Click &click = m_clicks.at(std::size_t(control.number - 1));
         click = {this, control.number};
         emscripten_set_click_callback(("#" + control.id).c_str(), &click, false, &Form1::clicked);

@@ -13,10 +13,9 @@
 #include <string>
 #include <vector>
 
-// The page's window: its elements are made from the model's view at their
-// designed places, and its buttons forward their clicks to the window's
-// handlers, which decide what the page shows and when; the page only
-// writes it.
+// The page's window: its elements are made from the model's view, and its
+// buttons forward their clicks to the window's handlers, which decide what
+// the page shows and when; the page only writes it.
 class Form1 : private FormFace
 {
 public:
