@@ -33,10 +33,10 @@ private:
         emscripten::val node = emscripten::val::undefined(), text = emscripten::val::undefined();
     };
 
-    std::string boxText(int box) const override;
-    double textWidth(const std::string &text, int fontPixels) const override;
     void create(const ControlView &control) override;
     void update(std::size_t control, const ControlView &view, unsigned parts) override;
+    std::string boxText(int box) const override;
+    double textWidth(const std::string &text, int fontPixels) const override;
     void announce(const std::string &words) override;
     void wakeUpIn(double milliseconds) override;
 

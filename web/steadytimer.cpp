@@ -6,6 +6,8 @@
 #include <emscripten/emscripten.h>
 #include <emscripten/html5.h>
 
+#include <algorithm>
+
 SteadyTimer::~SteadyTimer()
 {
     setInterval(0);
@@ -21,16 +23,18 @@ void SteadyTimer::setInterval(int milliseconds)
         m_wakeUp = emscripten_set_timeout(&SteadyTimer::wake, m_schedule.interval(), this);
 }
 
-void SteadyTimer::wake(void *clock)
+void SteadyTimer::wake(void *timer)
 {
-    auto *self = static_cast<SteadyTimer *>(clock);
-    self->m_wakeUp = 0;
+    static_cast<SteadyTimer *>(timer)->runDueTicks();
+}
+
+void SteadyTimer::runDueTicks()
+{
+    m_wakeUp = 0;
     const double now = emscripten_get_now();
     // A tick may stop the timer.
-    while (self->m_schedule.tickDue(now))
-        self->m_onTick();
-    if (self->m_schedule.isActive() && !self->m_wakeUp) {
-        const double wait = self->m_schedule.deadline() - now;
-        self->m_wakeUp = emscripten_set_timeout(&SteadyTimer::wake, wait > 0 ? wait : 0, self);
-    }
+    while (m_schedule.tickDue(now))
+        m_onTick();
+    if (m_schedule.isActive() && !m_wakeUp)
+        m_wakeUp = emscripten_set_timeout(&SteadyTimer::wake, std::max(0.0, m_schedule.deadline() - now), this);
 }

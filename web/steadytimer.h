@@ -20,7 +20,8 @@ public:
     void setInterval(int milliseconds) override;
 
 private:
-    static void wake(void *clock);
+    static void wake(void *timer);
+    void runDueTicks();
 
     std::function<void()> m_onTick;
     TickSchedule m_schedule;
