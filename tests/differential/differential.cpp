@@ -42,11 +42,7 @@ const NumberSymbols locales[] = {{U'.', U'0'}, {U',', U'0'}, {U'\u066B', U'\u066
 class Window : public FormFace
 {
 public:
-    Window()
-    {
-        handlers.createControls();
-        handlers.Form_Load();
-    }
+    Window() { handlers.createControls(), handlers.Form_Load(); }
 
     void click(int command, const std::string &a, const std::string &b)
     {
@@ -72,13 +68,9 @@ public:
     {
         now += 1000;
         handlers.writeDue();
-        for (const ControlView &control : controls) {
-            if (control.role == ControlView::Role::Label || control.role == ControlView::Role::StatusBar)
-                std::cout << control.name << " | " << control.text << " (" << control.fontPixels << " px) "
-                          << control.toolTip << '\n';
-            if (control.role == ControlView::Role::Image)
-                std::cout << "marker " << control.box.left << ' ' << control.box.top << '\n';
-        }
+        for (const ControlView &control : controls)
+            std::cout << control.name << " | " << control.text << " (" << control.fontPixels << " px, "
+                      << control.box.left << ' ' << control.box.top << ") " << control.toolTip << '\n';
         std::cout << "interval " << timer.interval << "\ntold " << told << '\n';
     }
 
