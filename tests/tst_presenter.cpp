@@ -62,7 +62,6 @@ void TestPresenter::controls()
     for (std::size_t i = 0; i < face.controls.size(); ++i)
         QVERIFY(face.controls[i].container < int(i));
     QCOMPARE(face["Label9"].role, ControlView::Role::StatusBar);
-    QCOMPARE(face["Picture1"].role, ControlView::Role::Image);
     QCOMPARE(face.text("Command8"), QStringLiteral("ax-1\nay+1"));
     QCOMPARE(face.name("Command8"), QStringLiteral("ax-1ay+1"));
 }
