@@ -20,7 +20,7 @@ import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests"))
 
-from atspi import cpu_seconds, fill, labels, press, pump  # noqa: E402
+from accessibility_journey import cpu_seconds, fill, labels, press, pump  # noqa: E402
 from desktop import wait_for  # noqa: E402
 from orca_journey import Orca, chromium, run  # noqa: E402
 

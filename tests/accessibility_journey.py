@@ -1,16 +1,18 @@
 # SPDX-FileCopyrightText: 2026 Torvane developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-"""Torvane through the accessibility bus as a screen reader sees it, for
-the screen reader's journey: reads the labels, presses buttons and fills
-text boxes, checking every label after each press; listens to the name
-changes as a screen reader does, and checks that while ticking at 1000
-ticks a second they come about once a second per label, and at the pause
-with the last tick; asks every question about a text box's text; looks at
-the status label on the screen."""
+"""Drives Torvane through the accessibility bus as a screen reader would:
+reads the labels, presses buttons and fills text boxes, checking every
+label after each press; listens to the name changes as a screen reader
+does, and checks that while ticking at 1000 ticks a second they come about
+once a second per label, and at the pause with the last tick; looks at the
+status label on the screen; then closes the window as a window manager
+does and checks that the program ends cleanly and silently. The first part
+of orca_journey.py, which runs it under Xvfb inside its own D-Bus session."""
 
 import os
 import subprocess
+import sys
 import time
 from collections import Counter
 
@@ -18,7 +20,7 @@ import pyatspi
 from gi.repository import GLib
 from Xlib import X
 
-from desktop import shown_window, wait_for
+from desktop import close_window, finish, shown_window, start, wait_for
 
 PREFIXES = ["TPS", "坐标x", "坐标y", "速度x", "速度y", "加速度x", "加速度y", "当前时间刻", "当前状态"]
 LISTENING_SECONDS = 3
@@ -66,6 +68,7 @@ def fill(app, box_name, text):
     """Types over what the box holds, as a user does."""
     box = named(app, pyatspi.ROLE_TEXT, box_name)
     assert box is not None, f"no text box named {box_name}"
+    subprocess.run(["xdotool", "search", "--name", "^Torvane$", "windowfocus", "--sync"], check=True)
     box.queryComponent().grabFocus()
     wait_for(f"{box_name} focused", lambda: box.getState().contains(pyatspi.STATE_FOCUSED))
     subprocess.run(["xdotool", "key", "ctrl+a", "BackSpace"], check=True)
@@ -184,29 +187,40 @@ def check_text_boundaries(app):
             assert (attributes[1], attributes[2]) == (0, len(text)), (text, offset, attributes)
 
 
-def journey(app):
-    """The checks through the bus alone, before the screen reader starts;
-    the boxes and the tick rate are left as they were at the start."""
-    wait_for("the status label", lambda: "当前状态" in labels(app))
-    shown = labels(app)
-    assert shown["当前状态"] == "当前状态:就绪", shown
+def main(program):
+    torvane = start(program)
+    try:
+        app = wait_for("Torvane on the accessibility bus", lambda: application(torvane.pid),
+                       lambda: [(a.name, a.get_process_id()) for a in pyatspi.Registry.getDesktop(0) if a])
+        wait_for("the status label", lambda: "当前状态" in labels(app))
+        shown = labels(app)
+        assert shown["当前状态"] == "当前状态:就绪", shown
 
-    shown = expect_after(app, "ax+1", shown, {"加速度x": " 1", "当前状态": "ax 加 1"})
-    shown = expect_after(app, "ax+1ay+1", shown, {"加速度x": " 2", "加速度y": " 1", "当前状态": "ay 加 1 ax 加 1"})
-    fill(app, "坐标x", "12345678")
-    shown = expect_after(app, "将坐标设置为", shown, {"坐标x": " 12345678", "当前状态": "将坐标设置为x12345678y0"})
-    check_status_on_screen()
-    fill(app, "TPS", "1000")
-    shown = expect_after(app, "将TPS设为", shown, {"TPS": " 1000"})
-    shown = expect_after(app, "回原点", shown, {"坐标x": " 0", "当前状态": "已回原点"})
+        shown = expect_after(app, "ax+1", shown, {"加速度x": " 1", "当前状态": "ax 加 1"})
+        shown = expect_after(app, "ax+1ay+1", shown, {"加速度x": " 2", "加速度y": " 1", "当前状态": "ay 加 1 ax 加 1"})
+        fill(app, "坐标x", "12345678")
+        shown = expect_after(app, "将坐标设置为", shown, {"坐标x": " 12345678", "当前状态": "将坐标设置为x12345678y0"})
+        check_status_on_screen()
+        fill(app, "TPS", "1000")
+        shown = expect_after(app, "将TPS设为", shown, {"TPS": " 1000"})
+        shown = expect_after(app, "回原点", shown, {"坐标x": " 0", "当前状态": "已回原点"})
 
-    pyatspi.setTimeout(1000, 1000)
-    check_text_boundaries(app)
-    fill(app, "坐标x", "0")
-    marker = pyatspi.findDescendant(app, lambda node: node.name == "运动点标记")
-    assert marker is not None, "the marker has no accessible name"
+        pyatspi.setTimeout(1000, 1000)
+        check_text_boundaries(app)
+        fill(app, "坐标x", "0")
+        marker = pyatspi.findDescendant(app, lambda node: node.name == "运动点标记")
+        assert marker is not None, "the marker has no accessible name"
 
-    check_names_while_ticking(app)
-    press(app, "重置")
-    fill(app, "TPS", "20")
-    wait_for("the reset", lambda: labels(app)["当前状态"] == "当前状态:已重置")
+        check_names_while_ticking(app)
+        press(app, "开始或暂停")
+        wait_for("ticking", lambda: labels(app)["当前状态"] == "当前状态:运行中")
+        close_window()
+    except BaseException:
+        torvane.kill()
+        raise
+    finish(torvane)
+    print("accessibility journey passed")
+
+
+if __name__ == "__main__":
+    main(sys.argv[1])
