@@ -3,6 +3,7 @@
 
 #include "motionstate.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -19,6 +20,11 @@ void MotionState::restart(const std::string &status)
     run = zero;
     tpst = Value::integer(50);
     zt = Value::text(status);
+}
+
+int MotionState::tickInterval() const
+{
+    return std::max(1, ToInterval(tpst));
 }
 
 bool MotionState::tick()

@@ -23,6 +23,10 @@ struct MotionState
     // Every quantity back to its initial value, with the given status.
     void restart(const std::string &status);
 
+    // The tick timer's interval for the tick rate, in whole milliseconds:
+    // a rate so high that it rounds to 0 ms still ticks, as fast as it can.
+    int tickInterval() const;
+
     // One step of motion: velocity first, then position with the new
     // velocity, then the tick count. All or nothing: returns false and
     // changes nothing if a sum would leave the range of a Double.

@@ -6,7 +6,6 @@
 #include "motionstate.h"
 #include "ticktimer.h"
 
-#include <algorithm>
 
 void RunControl::initialise()
 {
@@ -28,8 +27,7 @@ void RunControl::startPause()
 {
     if (IsZero(m_state.run)) {
         m_state.run = Value::integer(1);
-        // A rate so high that its interval rounds to 0 ms still ticks, as fast as it can.
-        m_timer.setInterval(std::max(1, ToInterval(m_state.tpst)));
+        m_timer.setInterval(m_state.tickInterval());
         m_state.zt = Value::text("运行中");
     } else {
         pause("已暂停");

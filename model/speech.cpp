@@ -6,6 +6,8 @@
 #include "displaycontent.h"
 #include "motionstate.h"
 
+#include <cmath>
+
 namespace {
 
 bool startsNumber(char c)
@@ -51,8 +53,13 @@ std::string Speech::words(std::string_view text)
 
 std::string Speech::told(const MotionState &state, Changed changed)
 {
-    if (changed == Changed::TickRate)
-        return "TPS 设为 " + number(state.tps);
+    if (changed == Changed::TickRate) {
+        // The timer counts whole milliseconds: a rate whose interval is not
+        // one is told with the rate it really runs at.
+        const double real = std::round(1000000.0 / state.tickInterval()) / 1000;
+        const std::string set = "TPS 设为 " + number(state.tps);
+        return real == state.tps.toDouble() ? set : set + "，实际每秒 " + number(Value::real(real)) + " 刻";
+    }
     const std::string status = Speech::status(state);
     switch (changed) {
     case Changed::Position:

@@ -22,7 +22,7 @@ struct Speech
 
     // What a command is told by: its status, then the quantity it changed
     // with its new values; a new tick rate by the rate alone, as it leaves
-    // the status as it was.
+    // the status as it was, and the rate it runs at where that differs.
     static std::string told(const MotionState &state, Changed changed);
 
     // The status as it is told, its signs in words.

@@ -84,6 +84,11 @@ void TestPresenter::commandsTold()
                                             "TPS 设为 100", "运行中"}));
     QCOMPARE(face.name("Label9"), QStringLiteral("当前状态 运行中，TPS 100，坐标 x 0，y 0，速度 x 负 5，y 3，"
                                                  "加速度 x 负 1，y 0，当前时间刻 0"));
+    // The timer counts whole milliseconds: a rate it cannot keep is told
+    // with the one it runs at.
+    for (const char *rate : {"700", "7"})
+        face.boxes[7] = rate, face.handlers.Command15_Click();
+    QCOMPARE(face.told.mid(7), QStringList({"TPS 设为 700，实际每秒 1000 刻", "TPS 设为 7，实际每秒 6.993 刻"}));
 }
 
 // The marker follows the point, held where any widget can stand; a tick
