@@ -70,7 +70,7 @@ def check_contents(archive):
         (top,) = {name.split("/", 1)[0] for name in unpacked.namelist()}
         # For a teacher, in both languages: the unsigned program's warning, the units, the projector.
         readme = unpacked.read(f"{top}/README.txt").decode("utf-8")
-        for words in ["仍要运行", "Run anyway", "单位", "units", "投影仪", "projector", "1830"]:
+        for words in ["仍要运行", "Run anyway", "单位", "units", "投影仪", "projector", "1830", "Chromebook", "1.0.1"]:
             assert words in readme, f"README.txt says nothing of {words}"
         return unpacked.read(f"{top}/torvane.exe")
 
