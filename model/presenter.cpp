@@ -53,8 +53,7 @@ Presenter::Presenter(FormFace &face, const MotionState &state, std::function<dou
     , m_schedule(std::move(clock))
     , m_width([this](const std::string &text, int fontPixels) { return m_face.textWidth(text, fontPixels); })
 {
-    const auto table = ControlLayout::table();
-    for (const ControlLayout &control : table)
+    for (const ControlLayout &control : ControlLayout::table())
         m_layout.push_back(&control);
     std::stable_sort(m_layout.begin(), m_layout.end(),
                      [](const ControlLayout *a, const ControlLayout *b) { return a->tabIndex < b->tabIndex; });

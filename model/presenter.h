@@ -8,6 +8,7 @@
 #include "refreshschedule.h"
 #include "speech.h"
 
+#include <array>
 #include <bitset>
 #include <functional>
 #include <optional>

@@ -156,8 +156,9 @@ int Form1::clicked(int, const EmscriptenMouseEvent *, void *click)
 
 void Form1::wake(void *form)
 {
-    static_cast<Form1 *>(form)->m_wakeUp = 0;
-    static_cast<Form1 *>(form)->m_handlers.writeDue();
+    Form1 &self = *static_cast<Form1 *>(form);
+    self.m_wakeUp = 0;
+    self.m_handlers.writeDue();
 }
 
 std::string Form1::boxText(int box) const
