@@ -22,11 +22,7 @@ public:
     Form1();
 
 private:
-    struct Click
-    {
-        Form1 *form;
-        int command;
-    };
+    struct Click { Form1 *form; int command; };
     // A control's element, and the one that shows its text.
     struct Element
     {

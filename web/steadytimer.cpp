@@ -8,11 +8,6 @@
 
 #include <algorithm>
 
-SteadyTimer::~SteadyTimer()
-{
-    setInterval(0);
-}
-
 void SteadyTimer::setInterval(int milliseconds)
 {
     if (m_wakeUp)

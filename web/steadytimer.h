@@ -15,7 +15,7 @@ class SteadyTimer : public TickTimer
 {
 public:
     explicit SteadyTimer(std::function<void()> onTick) : m_onTick(std::move(onTick)) {}
-    ~SteadyTimer() override;
+    ~SteadyTimer() override { setInterval(0); }
 
     void setInterval(int milliseconds) override;
 
