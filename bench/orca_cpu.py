@@ -42,7 +42,7 @@ def measure(app, pids, rate):
 
 
 def turns(app, torvane, orca):
-    press(app, "ax+1ay+1")
+    press(app, "ax 加 1，ay 加 1")
     for rate, count in ((20, 1), (1000, 3)):
         ratios = []
         for _ in range(count):

@@ -52,7 +52,7 @@ constexpr ControlLayout layout[] = {
     {"Command15", Kind::Button, "Frame3", "将TPS设为", 120, 3960, 1215, 255, 37},
     {"Text7", Kind::TextBox, "Frame3", "20", 1320, 3960, 1215, 270, 38, "TPS"},
 
-    {"Picture1", Kind::Picture, "Frame1", nullptr, 4020, 4020, 135, 135, 1, "运动点标记"},
+    {"Picture1", Kind::Picture, "Frame1", nullptr, 4020, 4020, 135, 135, 1, "运动点"},
 };
 
 } // namespace

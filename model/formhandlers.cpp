@@ -49,7 +49,7 @@ void FormHandlers::Form_Load() { m_run.initialise(); UpdateDisplay(std::nullopt)
 void FormHandlers::Timer1_Timer() { m_run.tick(); UpdateDisplay(std::nullopt, !IsZero(m_state.run)); }
 void FormHandlers::Command1_Click() { m_run.startPause(); UpdateDisplay(Changed::Status); }
 void FormHandlers::Command2_Click() { m_edit.returnToOrigin(); UpdateDisplay(Changed::Position); }
-void FormHandlers::Command3_Click() { m_run.reset(); UpdateDisplay(Changed::Status); }
+void FormHandlers::Command3_Click() { m_run.reset(); UpdateDisplay(Changed::Everything); }
 void FormHandlers::Command4_Click() { m_edit.nudgeAcceleration(0, +1); UpdateDisplay(Changed::Acceleration); }
 void FormHandlers::Command5_Click() { m_edit.nudgeAcceleration(+1, 0); UpdateDisplay(Changed::Acceleration); }
 void FormHandlers::Command6_Click() { m_edit.nudgeAcceleration(-1, 0); UpdateDisplay(Changed::Acceleration); }

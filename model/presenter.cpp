@@ -73,7 +73,9 @@ Presenter::Presenter(FormFace &face, const MotionState &state, std::function<dou
         view.text = shownCaption(*control);
         view.fontPixels = control->kind == Kind::Label ? control->labelFontPixels() : ControlLayout::fontPixels;
         view.linePixels = control->linePixels();
-        view.name = control->accessibleName ? control->accessibleName : control->caption ? control->caption : "";
+        view.name = control->accessibleName ? control->accessibleName
+            : control->kind == Kind::DirectionButton ? Speech::caption(control->caption)
+            : control->caption ? control->caption : "";
         view.description = control->accessibleDescription ? control->accessibleDescription : "";
         m_view.push_back(std::move(view));
     }
@@ -94,12 +96,19 @@ void Presenter::create()
 void Presenter::refresh(std::optional<Speech::Changed> told, bool ticking)
 {
     m_unwritten |= m_shown.refresh(m_state);
+    m_place = MapPlace::of(ControlLayout::markerBox(m_shown.markerLeft, m_shown.markerTop));
+    if (ticking)
+        m_news.ticked(m_place, m_state);
+    else
+        m_news.settle(m_place, m_state);
     // The window's first status is read with the window, not told.
     m_statusTold = !std::exchange(m_loaded, true) || (told && m_unwritten[DisplayContent::statusLabel]);
     write(m_schedule.refreshed(ticking));
     // Told every time, even where the status reads as before.
     if (told)
-        tell(Speech::told(m_state, *told));
+        tell(Speech::told(m_state, *told, m_place));
+    else if (const std::optional<std::string> news = m_news.due(m_clock()))
+        tell(*news);
 }
 
 void Presenter::writeDue()
@@ -153,17 +162,20 @@ void Presenter::writeLabels()
     m_unwritten.reset();
 }
 
-// What a screen reader reads of each label is its whole caption, and of
-// the status bar every quantity in one sentence; a shortened label shows
-// its caption as a tool tip too.
+// What a screen reader reads of each label is its whole caption, of the
+// status bar the motion and every quantity in one sentence, and of the
+// marker its place; a shortened label shows its caption as a tool tip too.
 void Presenter::writeNames()
 {
+    ControlView marker = m_view[m_marker];
+    marker.name = "运动点，" + m_place.words();
+    apply(m_marker, marker);
     for (std::size_t i = 0; i < m_labels.size(); ++i) {
         if (!m_unnamed[i] && !(i == DisplayContent::statusLabel && m_unnamed.any()))
             continue;
         ControlView next = m_view[m_labels[i]];
         const std::string caption = DisplayContent::readable(m_shown.labels[i]);
-        next.name = i == DisplayContent::statusLabel ? Speech::summary(m_state) : caption;
+        next.name = i == DisplayContent::statusLabel ? Speech::summary(m_state, m_place) : caption;
         next.toolTip = m_shortened[i] ? caption : std::string();
         apply(m_labels[i], next);
     }

@@ -5,6 +5,8 @@
 
 #include "controlview.h"
 #include "displaycontent.h"
+#include "mapplace.h"
+#include "motionnews.h"
 #include "refreshschedule.h"
 #include "speech.h"
 
@@ -56,6 +58,8 @@ private:
     RefreshSchedule m_schedule;
     DisplayContent m_shown;
     DisplayContent::TextWidth m_width;
+    MapPlace m_place;
+    MotionNews m_news;
 
     std::vector<ControlView> m_view;
     std::vector<const ControlLayout *> m_layout; // of each control of the view

@@ -8,7 +8,8 @@ speech-dispatcher, whose one output module writes each utterance to a file
 instead of speaking it, and the journey works Torvane with the keyboard
 alone and checks what Orca says. It Tabs through the controls, starts and
 pauses, types a bad entry, drives an overflow, asks for the window's title
-and its status bar; every new status must be spoken within a second.
+and its status bar, hears a throw; every new status must be spoken within
+a second. Orca speaks Chinese, in zh_CN.UTF-8 (made here), with a Chinese voice.
 Runs under Xvfb inside its own D-Bus session; exits 77 (skipped) where
 another Orca of this user runs, as Orca then refuses to start. What Orca
 costs is measured by bench/orca_cpu.py, which starts Orca the same way."""
@@ -25,12 +26,14 @@ from accessibility_journey import application
 from desktop import close_window, finish, start, wait_for
 
 SPOKEN_WITHIN = 1.0
+# What Orca in Chinese says of a role after a control's name.
+BUTTON, TEXT, ENTRY = " 按钮", " 文本", " 输入"
 SPEECHD_CONF = """AddModule "logfile" "sd_generic" "logfile.conf"
 DefaultModule logfile
 AudioOutputMethod "alsa"
 AudioALSADevice "null"
 """
-MODULE_CONF = """GenericExecuteSynth "echo \\"$DATA\\" >> {log}"
+MODULE_CONF = """GenericExecuteSynth "echo \\"$DATA\\" >> {log}; echo \\"$LANGUAGE\\" >> {log}.languages"
 GenericLanguage "en" "en" "utf-8"
 GenericLanguage "zh" "zh" "utf-8"
 AddVoice "en" "MALE1" "en"
@@ -46,7 +49,7 @@ class Speech:
         self.heard = 0
         # What Orca says before a message: a notification on the desktop,
         # nothing for a live region on the page.
-        self.told = "notification "
+        self.told = "通知 "
 
     def utterances(self):
         try:
@@ -95,7 +98,7 @@ def tab_to(speech, name):
     for _ in range(30):
         speech.keys("Tab")
         wait_for("Orca to name the next control",
-                 lambda: any(role in line for line in speech.said_since() for role in (" push button", " text", " entry")),
+                 lambda: any(role in line for line in speech.said_since() for role in (BUTTON, TEXT, ENTRY)),
                  speech.said_since)
         if any(line.startswith(name) for line in speech.said_since()):
             return
@@ -116,16 +119,18 @@ def tab_from_box(speech, box, button):
     is said of the box's selection."""
     tab_to(speech, box)
     speech.quiet()
-    assert speech.after(["Tab"], button) <= 0.5 and not any("selected" in s for s in speech.said_since())
+    assert speech.after(["Tab"], button) <= 0.5 and not any("选中" in s for s in speech.said_since())
 
 
-def set_by(speech, button, text, status):
-    """Types into the x box of a button's row and presses the button."""
+def set_by(speech, button, texts, status):
+    """Types into the boxes of a button's row, x then y, and presses the
+    button."""
     tab_to(speech, button)
-    subprocess.run(["xdotool", "key", "--delay", "200", "Tab", "ctrl+a"], check=True)
-    subprocess.run(["xdotool", "type", "--delay", "50", "--", text], check=True)
+    for text in texts:
+        subprocess.run(["xdotool", "key", "--delay", "200", "Tab", "ctrl+a"], check=True)
+        subprocess.run(["xdotool", "type", "--delay", "50", "--", text], check=True)
     time.sleep(0.5)
-    speech.after(["shift+Tab"], button)
+    speech.after(["shift+Tab"] * len(texts), button)
     announced(speech, ["space"], status)
 
 
@@ -134,27 +139,27 @@ def read_status_bar(speech, expected):
     state is the first thing said, within half a second of the keys."""
     seconds = speech.after(["Insert+KP_Enter", "Insert+KP_Enter"], expected)
     said = [line for line in speech.said_since() if not line.startswith("Torvane")]
-    assert said[0].startswith("当前状态 ") and expected in said[0], said
+    assert said[0].startswith("点") and expected in said[0], said
     assert seconds <= 0.6, f"the status bar read after {seconds:.2f} s"
     # Orca takes a key this soon for a third press of its command.
     time.sleep(1)
 
 
 def journey(speech):
-    speech.also("Torvane frame")
-    speech.also("开始或暂停 push button")
+    speech.also("Torvane 框架")
+    speech.also("开始或暂停" + BUTTON)
     announced(speech, ["space"], "运行中")
     announced(speech, ["space"], "已暂停")
 
-    for name, description in [("回原点", None), ("重置", None), ("ay+1", "加速度 y 加 1"),
-                              ("ax+1", "加速度 x 加 1"), ("ax-1", "加速度 x 减 1"), ("ay-1", "加速度 y 减 1"),
-                              ("ax-1ay+1", "加速度 x 减 1"), ("ax+1ay+1", "加速度 x 加 1"),
-                              ("ax-1ay-1", "加速度 x 减 1"), ("ax+1ay-1", "加速度 x 加 1"),
+    for name, description in [("回原点", None), ("重置", None), ("ay 加 1", "加速度 y 加 1"),
+                              ("ax 加 1", "加速度 x 加 1"), ("ax 减 1", "加速度 x 减 1"), ("ay 减 1", "加速度 y 减 1"),
+                              ("ax 减 1，ay 加 1", "加速度 x 减 1"), ("ax 加 1，ay 加 1", "加速度 x 加 1"),
+                              ("ax 减 1，ay 减 1", "加速度 x 减 1"), ("ax 加 1，ay 减 1", "加速度 x 加 1"),
                               ("将坐标设置为", None), ("0", None)]:
         speech.after(["Tab"], name)
         if description:
             speech.also(description)
-    speech.also("坐标x text")
+    speech.also("坐标x" + TEXT)
 
     # A box holding 20 is read as 20 on focus. Ctrl+Left from the end of
     # it makes Orca ask for the word at the end, which must be answered:
@@ -166,30 +171,32 @@ def journey(speech):
 
     spoken(speech)
     tab_from_box(speech, "0", "将速度设置为")
-    set_by(speech, "将速度设置为", "1e308", "将速度设置为")
-    set_by(speech, "加速度设置为", "1e308", "将加速度设置为")
+    set_by(speech, "将速度设置为", ["1e308"], "将速度设置为")
+    set_by(speech, "加速度设置为", ["1e308"], "将加速度设置为")
     tab_to(speech, "开始或暂停")
     announced(speech, ["space"], "数值溢出")
 
     speech.after(["Insert+KP_Enter"], "Torvane")
     time.sleep(1)
     read_status_bar(speech, "当前状态 数值溢出")
-    assert any("status" in line for line in speech.said_since()), speech.said_since()
+    assert any("状态栏" in line for line in speech.said_since()), speech.said_since()
+    motion(speech)
 
 
 def spoken(speech):
     """A repeated command told each time, signs in words whatever Orca's
     punctuation setting, a new tick rate confirmed, the run button's state,
     and every quantity, current while ticking, in one command."""
-    set_by(speech, "将坐标设置为", "abc", "坐标x无效")
+    set_by(speech, "将坐标设置为", ["abc"], "坐标x无效")
     announced(speech, ["space"], "坐标x无效")
-    tab_to(speech, "ax+1")
+    tab_to(speech, "ax 加 1")
     announced(speech, ["space"], "ax 加 1，加速度 x 1")
     announced(speech, ["space"], "ax 加 1，加速度 x 2")
-    speech.after(["Tab"], "ax-1")
+    speech.after(["Tab"], "ax 减 1")
     announced(speech, ["space"], "ax 减 1，加速度 x 1")
-    set_by(speech, "将速度设置为", "-5", "将速度设置为x 负 5")
-    set_by(speech, "将TPS设为", "100", "TPS 设为 100")
+    tab_to(speech, "ax 加 1，ay 减 1")
+    set_by(speech, "将速度设置为", ["-5"], "将速度设置为 x 负 5，y 0")
+    set_by(speech, "将TPS设为", ["100"], "TPS 设为 100")
     tab_to(speech, "开始或暂停")
     announced(speech, ["space"], "运行中")
     time.sleep(3)
@@ -198,6 +205,31 @@ def spoken(speech):
     ticks = re.search(r"TPS 100，坐标 x \d+，y 0，速度 x \d+，y 0，加速度 x 1，y 0，当前时间刻 (\d+)", summary)
     assert ticks and int(ticks[1]) >= 200, summary
     announced(speech, ["space"], "已暂停")
+
+
+def motion(speech):
+    """Where the point is, and a throw upwards from near the map's top:
+    it leaves the map, turns within a second of the top and comes back,
+    each heard once, a second apart; nothing is heard at rest."""
+    for x, y, place in [("2500", "2500", "点在地图右上"), ("6000", "0", "点在地图外，右方"), ("0", "3500", "点在地图上方")]:
+        set_by(speech, "将坐标设置为", [x, y], f"将坐标设置为 x {x}，y {y}，{place}")
+    set_by(speech, "将速度设置为", ["0", "40"], "将速度设置为 x 0，y 40")
+    set_by(speech, "加速度设置为", ["0", "-1"], "将加速度设置为 x 0，y 负 1")
+    set_by(speech, "将TPS设为", ["20"], "TPS 设为 20")
+    tab_to(speech, "开始或暂停")
+    started = time.monotonic()
+    news = ["点离开地图，在上方", "开始向下运动", "点回到地图，地图上方"]
+    speech.keys("space")
+    heard = [speech.also(speech.told + said, started) for said in news]
+    print(f"{news} heard {heard} s after the start")
+    # The top is the 40th tick, two seconds after the start.
+    assert abs(heard[1] - 2.0) <= 1.0 and all(b - a >= 0.8 for a, b in zip(heard, heard[1:])), heard
+    speech.quiet()
+    assert sum("点离开" in line or "点回到" in line or "开始向" in line for line in speech.said_since()) == 3
+    announced(speech, ["space"], "已暂停")
+    said = len(speech.said_since())
+    time.sleep(10)
+    assert len(speech.said_since()) == said, f"said at rest: {speech.said_since()[said:]}"
 
 
 class Orca:
@@ -216,8 +248,12 @@ class Orca:
             conf.write(SPEECHD_CONF)
         with open(os.path.join(modules, "logfile.conf"), "w") as conf:
             conf.write(MODULE_CONF.format(log=os.path.join(self.home, "speech.log")))
+        locales = os.path.join(self.home, "locales")
+        os.makedirs(locales)
+        subprocess.run(["localedef", "-i", "zh_CN", "-f", "UTF-8", os.path.join(locales, "zh_CN.UTF-8")], check=True)
         os.environ.update(HOME=self.home, XDG_CONFIG_HOME=os.path.join(self.home, ".config"),
-                          XDG_DATA_HOME=os.path.join(self.home, ".local", "share"))
+                          XDG_DATA_HOME=os.path.join(self.home, ".local", "share"),
+                          LOCPATH=locales, LC_ALL="zh_CN.UTF-8", LANG="zh_CN.UTF-8", LANGUAGE="zh_CN")
         self.speech = Speech(os.path.join(self.home, "speech.log"))
         self.process = None
 
@@ -225,7 +261,12 @@ class Orca:
         self.speech.heard = len(self.speech.utterances())
         self.process = subprocess.Popen(["orca", "--debug-file", os.path.join(self.home, "orca-debug.log")],
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self.speech.also("Screen reader on")
+        self.speech.also("屏幕阅读器启用")
+
+    def check_voice(self):
+        """Every utterance went to the Chinese voice."""
+        with open(self.speech.log + ".languages", encoding="utf-8") as languages:
+            assert set(languages.read().split()) == {"zh"}, "not every utterance was spoken in Chinese"
 
     def stop(self):
         if not self.process:
@@ -279,12 +320,14 @@ def page_journey(page):
     try:
         speech = orca.speech
         speech.told = ""
-        speech.also("Page has 4 landmarks， 1 heading", within=30)
-        speech.also("statusbar")
+        speech.also("4 个界标， 1 个标题", within=30)
+        speech.also("状态栏")
         speech.quiet()
         opening = speech.said_since()
         assert all(line != next_line for line, next_line in zip(opening, opening[1:])), opening
         spoken(speech)
+        motion(speech)
+        orca.check_voice()
     finally:
         orca.stop()
         browser.kill()
@@ -296,6 +339,7 @@ def keyboard_journey(app, torvane, orca):
                             check=True).stdout.split()[0]
     subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True)
     journey(orca.speech)
+    orca.check_voice()
 
 
 if __name__ == "__main__":

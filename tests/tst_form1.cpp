@@ -175,10 +175,14 @@ void TestForm1::layout()
         const ControlLayout::Box box = control.box();
         QCOMPARE(widget->geometry(), QRect(box.left, box.top, box.width, box.height));
         QCOMPARE(widget->parentWidget()->objectName(), QString::fromUtf8(control.container ? control.container : ""));
-        if (control.kind != ControlLayout::Kind::Label)
+        if (control.kind != ControlLayout::Kind::Label && control.kind != ControlLayout::Kind::DirectionButton
+            && control.kind != ControlLayout::Kind::Picture)
             QCOMPARE(accessible(widget)->text(QAccessible::Name),
                      QString::fromUtf8(control.accessibleName ? control.accessibleName : control.caption));
     }
+    QCOMPARE(accessible(control<QWidget>("Command8"))->text(QAccessible::Name), QStringLiteral("ax 减 1，ay 加 1"));
+    QCOMPARE(accessible(control<QWidget>("Picture1"))->text(QAccessible::Name), QStringLiteral("运动点，地图中央"));
+    QCOMPARE(accessible(control<QWidget>("Picture1"))->role(), QAccessible::Graphic);
     QCOMPARE(accessible(m_window.get())->role(), QAccessible::Window);
     QCOMPARE(accessible(control<QLabel>("Label9"))->role(), QAccessible::StatusBar);
     QCOMPARE(accessible(control<QWidget>("Command8"))->text(QAccessible::Description),

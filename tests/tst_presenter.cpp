@@ -3,11 +3,14 @@
 
 #include "formface.h"
 #include "formhandlers.h"
+#include "motionstate.h"
+#include "speech.h"
 #include "ticktimer.h"
 
 #include <QTest>
 
 #include <algorithm>
+#include <array>
 #include <map>
 #include <vector>
 
@@ -51,6 +54,9 @@ private slots:
     void controls();
     void commandsTold();
     void statusBarAndMarker();
+    void places();
+    void motion();
+    void newsWhileTicking();
 };
 
 // Panels before what they hold, with the roles and names both faces give
@@ -63,7 +69,7 @@ void TestPresenter::controls()
         QVERIFY(face.controls[i].container < int(i));
     QCOMPARE(face["Label9"].role, ControlView::Role::StatusBar);
     QCOMPARE(face.text("Command8"), QStringLiteral("ax-1\nay+1"));
-    QCOMPARE(face.name("Command8"), QStringLiteral("ax-1ay+1"));
+    QCOMPARE(face.name("Command8"), QStringLiteral("ax 减 1，ay 加 1"));
 }
 
 // Every command is told, signs in words, the same words again with the
@@ -74,15 +80,16 @@ void TestPresenter::commandsTold()
     face.boxes[2] = "y";
     for (int i = 0; i < 3; ++i)
         face.handlers.Command12_Click();
-    QCOMPARE(face.told, QStringList({"坐标y无效，坐标 x 0，y 0", "坐标y无效，坐标 x 0，y 0。", "坐标y无效，坐标 x 0，y 0"}));
+    const QString invalid = QStringLiteral("坐标y无效，坐标 x 0，y 0，点在地图中央");
+    QCOMPARE(face.told, QStringList({invalid, invalid + "。", invalid}));
     face.boxes = {{3, "-5"}, {4, "+3"}, {7, "100"}};
     face.handlers.Command13_Click();
     face.handlers.Command6_Click();
     face.handlers.Command15_Click();
     face.handlers.Command1_Click();
-    QCOMPARE(face.told.mid(3), QStringList({"将速度设置为x 负 5y 正 3，速度 x 负 5，y 3", "ax 减 1，加速度 x 负 1，y 0",
+    QCOMPARE(face.told.mid(3), QStringList({"将速度设置为 x 负 5，y 正 3，速度 x 负 5，y 3", "ax 减 1，加速度 x 负 1，y 0",
                                             "TPS 设为 100", "运行中"}));
-    QCOMPARE(face.name("Label9"), QStringLiteral("当前状态 运行中，TPS 100，坐标 x 0，y 0，速度 x 负 5，y 3，"
+    QCOMPARE(face.name("Label9"), QStringLiteral("点在地图中央，向左上运动，加速；当前状态 运行中，TPS 100，坐标 x 0，y 0，速度 x 负 5，y 3，"
                                                  "加速度 x 负 1，y 0，当前时间刻 0"));
     // The timer counts whole milliseconds: a rate it cannot keep is told
     // with the one it runs at.
@@ -113,6 +120,68 @@ void TestPresenter::statusBarAndMarker()
     QCOMPARE(face.told.mid(toldBefore), QStringList{"数值溢出，已暂停"});
     QCOMPARE(face.text("Label9"), QStringLiteral("当前状态:数值溢出，已暂停"));
     QCOMPARE(face.interval, 0);
+}
+
+// The map in thirds around their borders, and outside it by the side or
+// corner beyond which no pixel of the marker shows, as the status bar and
+// the marker say it and a new position's announcement ends.
+void TestPresenter::places()
+{
+    const char *const places[][3] = {
+        {"0", "0", "地图中央"}, {"-2500", "0", "地图左方"}, {"0", "-2500", "地图下方"}, {"-1343", "1342", "地图左方"},
+        {"-1342", "1343", "地图上方"}, {"1343", "-1343", "地图右下"}, {"4042", "4147", "地图右上"},
+        {"-4147", "-4042", "地图左下"}, {"4043", "2500", "在地图外，右方"}, {"2500", "4148", "在地图外，上方"},
+        {"-4148", "-1e300", "在地图外，左下方"}, {"-6000", "6000", "在地图外，左上方"},
+        {"1e300", "-4043", "在地图外，右下方"}, {"2500", "2500", "地图右上"}};
+    RecordingFace face;
+    for (const auto &[x, y, place] : places) {
+        face.boxes = {{1, x}, {2, y}};
+        face.handlers.Command12_Click();
+        const QString where = QString::fromUtf8(place), point = where.startsWith("在") ? "点" + where : "点在" + where;
+        QVERIFY2(face.name("Label9").startsWith(point + "，静止；当前状态 将坐标设置为 x "), place);
+        QCOMPARE(face.name("Picture1"), "运动点，" + where);
+    }
+    QCOMPARE(face.told.last(), QStringLiteral("将坐标设置为 x 2500，y 2500，点在地图右上"));
+    face.handlers.Command3_Click();
+    QCOMPARE(face.told.last(), QStringLiteral("已重置，点在地图中央"));
+}
+
+// Eight directions of 45 degrees, or 静止; the speed's change by the sign
+// of v·a, growing from rest, at any size.
+void TestPresenter::motion()
+{
+    const std::pair<std::array<double, 4>, const char *> motions[] = {
+        {{0, 0, 0, 0}, "静止"}, {{0, 0, 0, -1}, "静止，加速"}, {{5, 2, 0, 0}, "向右运动，匀速"},
+        {{2, 4.5, 1, 1}, "向右上运动，加速"}, {{2, 5, 0, -1}, "向上运动，减速"}, {{-1, 1, 1, -1}, "向左上运动，减速"},
+        {{-3, 0, 0, 1}, "向左运动，加速"}, {{-3, -3, 0, 0}, "向左下运动，匀速"}, {{0, -3, 0, -1}, "向下运动，加速"},
+        {{1e308, -1e308, -1e308, 1e308}, "向右下运动，减速"}};
+    for (const auto &[va, words] : motions) {
+        MotionState state;
+        state.vx = Value::real(va[0]), state.vy = Value::real(va[1]);
+        state.ax = Value::real(va[2]), state.ay = Value::real(va[3]);
+        QCOMPARE(QString::fromStdString(Speech::motion(state)), QString::fromUtf8(words));
+    }
+}
+
+// A throw upwards from near the map's top leaves the map, turns, and
+// comes back: each told once at 20 ticks a second. At 1000 the point also
+// falls out at the bottom within the second after it left at the top,
+// and only that latest is told. Nothing after a pause.
+void TestPresenter::newsWhileTicking()
+{
+    for (const char *rate : {"20", "1000"}) {
+        RecordingFace face;
+        face.boxes = {{1, "0"}, {2, "3500"}, {3, "0"}, {4, "40"}, {5, "0"}, {6, "-1"}, {7, rate}};
+        for (int command : {12, 13, 14, 15, 1})
+            face.handlers.click(command);
+        const qsizetype before = face.told.size();
+        while (face.now < 5000)
+            face.now += face.interval, face.handlers.Timer1_Timer();
+        face.handlers.Command1_Click();
+        QCOMPARE(face.told.mid(before), QByteArray(rate) == "20"
+                     ? QStringList({"点离开地图，在上方", "开始向下运动", "点回到地图，地图上方", "已暂停"})
+                     : QStringList({"点离开地图，在上方", "点离开地图，在下方", "已暂停"}));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestPresenter)

@@ -53,7 +53,7 @@ const check = async (name, body) => {
         const labels = [];
         for (let n = 1; n <= 9; ++n) labels.push(await label(n));
         assert.deepEqual(labels, ['TPS: 20', '坐标x: 0', '坐标y: 0', '速度x: 0', '速度y: 0', '加速度x: 0', '加速度y: 0',
-            '当前时间刻: 0', '当前状态 就绪，TPS 20，坐标 x 0，y 0，速度 x 0，y 0，加速度 x 0，y 0，当前时间刻 0']);
+            '当前时间刻: 0', '点在地图中央，静止；当前状态 就绪，TPS 20，坐标 x 0，y 0，速度 x 0，y 0，加速度 x 0，y 0，当前时间刻 0']);
         assert.equal(await shown(9), '当前状态:就绪');
         for (let n = 1; n <= 6; ++n) assert.equal(await page.$eval(`#Text${n}`, (e) => e.value), '0');
         assert.equal(await page.$eval('#Text7', (e) => e.value), '20');
@@ -85,8 +85,8 @@ const check = async (name, body) => {
             (node.children || []).forEach(walk);
         };
         walk(await page.accessibility.snapshot({ interestingOnly: false }));
-        assert.deepEqual(names, ['开始或暂停', '回原点', '重置', 'ay+1', 'ax+1', 'ax-1', 'ay-1', 'ax-1ay+1', 'ax+1ay+1',
-            'ax-1ay-1', 'ax+1ay-1', '将坐标设置为', '将速度设置为', '加速度设置为', '将TPS设为']);
+        assert.deepEqual(names, ['开始或暂停', '回原点', '重置', 'ay 加 1', 'ax 加 1', 'ax 减 1', 'ay 减 1', 'ax 减 1，ay 加 1',
+            'ax 加 1，ay 加 1', 'ax 减 1，ay 减 1', 'ax 加 1，ay 减 1', '将坐标设置为', '将速度设置为', '加速度设置为', '将TPS设为']);
     });
 
     await check('Tab order', async () => {
@@ -126,7 +126,12 @@ const check = async (name, body) => {
         assert.equal(await label(3), '坐标y:-5');
         await type('Text1', '1,5');
         await click('Command12');
-        assert.equal(await status(), '坐标x无效，坐标 x 12，y 负 5');
+        assert.equal(await status(), '坐标x无效，坐标 x 12，y 负 5，点在地图中央');
+        await type('Text1', '2500');
+        await type('Text2', '2500');
+        await click('Command12');
+        assert.ok((await label(9)).startsWith('点在地图右上，静止；'));
+        assert.equal(await page.$eval('#Picture1', (e) => e.getAttribute('aria-label')), '运动点，地图右上');
         await type('Text7', '0');
         await click('Command15');
         assert.equal(await status(), 'TPS须大于0');
