@@ -48,6 +48,14 @@ std::size_t fittingCharacters(const std::string &text, const std::vector<std::si
     return low;
 }
 
+// A line may end between a status's parts: before the y of a setting,
+// after a blank, or beside a Chinese character; not inside a number.
+bool endsBetweenParts(const std::string &text, const std::vector<std::size_t> &starts, std::size_t end)
+{
+    const unsigned char before = text[starts[end - 1]], after = text[starts[end]];
+    return after == 'y' || before == ' ' || before >= 0x80 || after >= 0x80;
+}
+
 DisplayContent::Fitted fittedStatus(const std::string &caption, int width, int fontPixels, int lines,
                                     const DisplayContent::TextWidth &widthOf)
 {
@@ -73,6 +81,15 @@ DisplayContent::Fitted fittedStatus(const std::string &caption, int width, int f
     for (int line = 1; line <= lines && from + 1 < starts.size(); ++line) {
         std::size_t end = fittingCharacters(text, starts, from, {}, width, fontPixels, widthOf);
         const bool last = line == lines;
+        // The line before the last ends between parts where the rest then
+        // fits the last line whole.
+        if (line + 1 == lines && end + 1 < starts.size() && !cut) {
+            std::size_t between = end;
+            while (between > from + 1 && !endsBetweenParts(text, starts, between))
+                --between;
+            if (endsBetweenParts(text, starts, between) && widthOf(text.substr(starts[between]), fontPixels) <= width)
+                end = between;
+        }
         std::string suffix;
         if (last && (end + 1 < starts.size() || cut)) {
             suffix = ellipsis;
@@ -119,7 +136,7 @@ std::bitset<9> DisplayContent::refresh(const MotionState &state)
     return changed;
 }
 
-std::string DisplayContent::shortNumber(std::string_view number, int digits, bool exponentPlus)
+std::string DisplayContent::shortNumber(std::string_view number, int digits)
 {
     if (number.size() < 2 || (number[0] != ' ' && number[0] != '-') || digits < 1)
         return {};
@@ -178,7 +195,7 @@ std::string DisplayContent::shortNumber(std::string_view number, int digits, boo
     text += all.substr(0, 1);
     if (all.size() > 1)
         text += "." + all.substr(1);
-    return text + "E" + (exponent < 0 ? "-" : exponentPlus ? "+" : "") + std::to_string(exponent < 0 ? -exponent : exponent);
+    return text + (exponent < 0 ? "E-" : "E+") + std::to_string(exponent < 0 ? -exponent : exponent);
 }
 
 DisplayContent::Fitted DisplayContent::fitted(std::size_t label, const std::string &caption, int width,
@@ -202,17 +219,16 @@ DisplayContent::Fitted DisplayContent::fitted(std::size_t label, const std::stri
             return {caption, fontPixels, false};
         if (form == std::exchange(tried, form))
             continue; // no more digits than the number has
+        last = std::string(prefix) + form;
         for (const int size : sizes) {
-            for (const bool exponentPlus : {true, false}) {
-                last = std::string(prefix) + shortNumber(number, digits, exponentPlus);
-                if (widthOf(last, size) <= width)
-                    return {last, size, true};
-            }
+            if (widthOf(last, size) <= width)
+                return {last, size, true};
         }
     }
-    // Only the widest prefix beside a number of three exponent digits comes
-    // here: one pixel smaller still keeps two digits, the sign and the exponent.
-    return {last, sizes[2] - 1, true};
+    // Only a negative number of three exponent digits beside one of the
+    // longer prefixes comes here: a pixel or two smaller still keeps two
+    // digits, the sign and the exponent.
+    return {last, widthOf(last, sizes[2] - 1) <= width ? sizes[2] - 1 : sizes[2] - 2, true};
 }
 
 std::string DisplayContent::readable(std::string_view text)

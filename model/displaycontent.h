@@ -47,16 +47,18 @@ struct DisplayContent
     // label shows its whole caption where it fits, in a font stepped down
     // a pixel at a time before any digit goes; else its number in
     // scientific form, with "≈" in front where digits were dropped, and
-    // never fewer than two digits. The status wraps between any two
-    // characters onto its second line and ends in "…" where it runs over.
+    // never fewer than two digits. The status wraps onto its second line
+    // between its parts (before a setting's y, after a blank, beside a
+    // Chinese character) where the rest then fits, else between any two
+    // characters, and ends in "…" where it runs over.
     static Fitted fitted(std::size_t label, const std::string &caption, int width, int fontPixels, int lines,
                          const TextWidth &widthOf);
 
     // A number's display text in scientific form with at most the given
-    // count of significant digits, correctly rounded: " 1.8E+12",
-    // "≈-1.2E300" without the exponent's plus sign. Empty for a text that
-    // is not a number other than zero.
-    static std::string shortNumber(std::string_view number, int digits, bool exponentPlus = true);
+    // count of significant digits, correctly rounded, its exponent written
+    // as the whole numbers' are: " 1.8E+12", "≈-1.2E+300". Empty for a
+    // text that is not a number other than zero.
+    static std::string shortNumber(std::string_view number, int digits);
 
     // A caption or message as a tool tip or a screen reader takes it: the
     // first thousand characters, then "…".

@@ -3,8 +3,8 @@
 """The MSI package as school IT uses it, under Wine: a silent per-machine
 installation puts Torvane under Program Files, an entry with its name,
 publisher and version among the installed programs and a shortcut in the
-Start menu, which starts the window; a silent uninstallation leaves no
-file under Program Files and no shortcut."""
+Start menu, described in Chinese, which starts the window; a silent
+uninstallation leaves no file under Program Files and no shortcut."""
 
 import os
 import subprocess
@@ -33,6 +33,7 @@ def main(msi, wine):
     with open(shortcut, "rb") as link:
         target = link.read()
     assert "Torvane\\torvane.exe".encode("utf-16-le") in target or b"Torvane\\torvane.exe" in target, target
+    assert "演示二维匀加速运动".encode("utf-16-le") in target, "the shortcut's description is not the Chinese one"
 
     subprocess.run([wine, "start", "/unix", shortcut], env=env, check=True)
     wait_for("the window titled Torvane, started from the shortcut", shown_window)

@@ -107,8 +107,7 @@ void read(const std::string &typed)
         const std::string text = DisplayText(*value);
         std::cout << text;
         for (int digits = 2; digits <= 4; ++digits)
-            std::cout << " | " << DisplayContent::shortNumber(text, digits) << " | "
-                      << DisplayContent::shortNumber(text, digits, false);
+            std::cout << " | " << DisplayContent::shortNumber(text, digits);
         std::cout << '\n';
     }
 }
