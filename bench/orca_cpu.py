@@ -112,7 +112,7 @@ def page_turn(page, orca, with_orca):
     browser = chromium(page, tempfile.mkdtemp(prefix="torvane-chromium-"), f"--remote-debugging-port={PORT}")
     try:
         if with_orca:
-            orca.speech.also("statusbar", within=30)
+            orca.speech.also("状态栏", within=30)
             orca.speech.quiet()
         else:
             time.sleep(5)

@@ -28,8 +28,10 @@ void FormHandlers::click(int command)
         &FormHandlers::Command10_Click, &FormHandlers::Command11_Click, &FormHandlers::Command12_Click,
         &FormHandlers::Command13_Click, &FormHandlers::Command14_Click, &FormHandlers::Command15_Click,
     };
-    if (command >= 1 && command <= commandCount)
-        (this->*handlers[std::size_t(command - 1)])();
+    if (command < 1 || command > commandCount)
+        return;
+    m_timer.catchUp();
+    (this->*handlers[std::size_t(command - 1)])();
 }
 
 void FormHandlers::close()

@@ -47,7 +47,8 @@ public:
     void Command14_Click();
     void Command15_Click();
 
-    // The click handler of Command1 … Command15.
+    // The click handler of Command1 … Command15, after the ticks that
+    // have come due.
     void click(int command);
     // The window closes: ticking stops, and whatever was held is written.
     void close();

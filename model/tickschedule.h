@@ -3,6 +3,9 @@
 
 #pragma once
 
+#include <algorithm>
+#include <cmath>
+
 // The tick timer's deadlines, each one interval after the one before, so
 // that a late tick comes late instead of being lost: a timer wakes up and
 // runs every tick that has come due. After a stall longer than the limit,
@@ -24,6 +27,10 @@ public:
 
     // Whether a tick is due now; if so it is counted as run.
     bool tickDue(double now);
+    // How long a timer sleeps between wake-ups: the interval, or a frame
+    // of the screen where ticks come faster, as what they change shows
+    // only once a frame. Each wake-up runs every tick that has come due.
+    int wakeInterval(double frame) const { return std::max(m_interval, int(std::ceil(frame))); }
 
 private:
     int m_interval = 0;

@@ -5,6 +5,7 @@
 #include "formhandlers.h"
 #include "motionstate.h"
 #include "speech.h"
+#include "tickschedule.h"
 #include "ticktimer.h"
 
 #include <QTest>
@@ -57,6 +58,7 @@ private slots:
     void places();
     void motion();
     void newsWhileTicking();
+    void wakeUpsPerFrame();
 };
 
 // Panels before what they hold, with the roles and names both faces give
@@ -182,6 +184,43 @@ void TestPresenter::newsWhileTicking()
                      ? QStringList({"点离开地图，在上方", "开始向下运动", "点回到地图，地图上方", "已暂停"})
                      : QStringList({"点离开地图，在上方", "点离开地图，在下方", "已暂停"}));
     }
+}
+
+// The tick schedule woken once a tick or once a frame: with a command
+// running the ticks that have come due first, every command meets the same
+// state, and what is shown and told is the same.
+void TestPresenter::wakeUpsPerFrame()
+{
+    struct ScheduledFace : RecordingFace
+    {
+        TickSchedule schedule;
+        void setInterval(int milliseconds) override { schedule.start(milliseconds, now); }
+        void catchUp() override
+        {
+            while (schedule.tickDue(now))
+                handlers.Timer1_Timer();
+        }
+    };
+    const auto journey = [](bool perFrame) {
+        ScheduledFace face;
+        QStringList seen;
+        const std::pair<double, int> clicks[] = {{0, 15}, {3.2, 1}, {104.7, 5}, {250.3, 13}, {401.1, 1},
+                                                 {452.9, 1}, {600.5, 9}, {700.4, 2}, {901, 1}};
+        face.boxes = {{3, "-4"}, {4, "7"}, {7, "1000"}};
+        for (const auto &[at, command] : clicks) {
+            for (double wake; face.schedule.isActive()
+                 && (wake = perFrame ? (std::floor(face.now / 17) + 1) * 17 : face.schedule.deadline()) <= at;)
+                face.now = wake, face.catchUp();
+            face.now = at;
+            face.handlers.click(command);
+            for (const ControlView &control : face.controls)
+                seen << QString::fromStdString(control.text + " " + control.name);
+        }
+        return seen + face.told;
+    };
+    const QStringList perTick = journey(false);
+    QVERIFY2(perTick.contains("当前时间刻: 845 当前时间刻: 845"), qPrintable(perTick.filter("时间刻").join("|")));
+    QCOMPARE(journey(true), perTick);
 }
 
 QTEST_GUILESS_MAIN(TestPresenter)

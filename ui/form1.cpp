@@ -95,8 +95,11 @@ Form1::Form1(QWidget *parent)
     setWindowTitle(QStringLiteral("Torvane"));
     setWindowIcon(programIcon());
     setFixedSize(ControlLayout::toPixels(ControlLayout::windowWidth), ControlLayout::toPixels(ControlLayout::windowHeight));
-    if (const QScreen *screen = QGuiApplication::primaryScreen(); screen && screen->refreshRate() >= 1)
-        m_handlers.setFrame(1000 / screen->refreshRate());
+    if (const QScreen *screen = QGuiApplication::primaryScreen(); screen && screen->refreshRate() >= 1) {
+        const double frame = 1000 / screen->refreshRate();
+        m_handlers.setFrame(frame);
+        m_tickTimer.setFrame(frame);
+    }
 
     // Screen readers speak a notification that appears, where they pass over
     // a label whose text changes: this one of no size appears with each message.

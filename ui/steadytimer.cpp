@@ -23,9 +23,16 @@ void SteadyTimer::setInterval(int milliseconds)
     // Anchored before the wake-ups start, so that none comes before its deadline.
     m_schedule.start(milliseconds, now());
     if (m_schedule.isActive())
-        m_wakeUp.start(m_schedule.interval());
+        m_wakeUp.start(m_schedule.wakeInterval(m_frame));
     else
         m_wakeUp.stop();
+}
+
+void SteadyTimer::catchUp()
+{
+    const double now = SteadyTimer::now();
+    while (m_schedule.tickDue(now))
+        emit timeout();
 }
 
 void SteadyTimer::runDueTicks()
@@ -37,9 +44,9 @@ void SteadyTimer::runDueTicks()
         m_wakeUp.start(int(std::ceil(m_schedule.deadline() - now)));
         return;
     }
-    if (m_schedule.stalled(now) || m_wakeUp.interval() != m_schedule.interval())
-        m_wakeUp.start(m_schedule.interval());
+    if (const int wakeInterval = m_schedule.wakeInterval(m_frame);
+        m_schedule.stalled(now) || m_wakeUp.interval() != wakeInterval)
+        m_wakeUp.start(wakeInterval);
     // A tick may stop the timer.
-    while (m_schedule.tickDue(now))
-        emit timeout();
+    catchUp();
 }
