@@ -83,7 +83,7 @@ DisplayContent::Fitted fittedStatus(const std::string &caption, int width, int f
         const bool last = line == lines;
         // The line before the last ends between parts where the rest then
         // fits the last line whole.
-        if (line + 1 == lines && end + 1 < starts.size() && !cut) {
+        if (line + 1 == lines && end > from && end + 1 < starts.size() && !cut) {
             std::size_t between = end;
             while (between > from + 1 && !endsBetweenParts(text, starts, between))
                 --between;
