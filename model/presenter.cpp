@@ -96,7 +96,8 @@ void Presenter::create()
 void Presenter::refresh(std::optional<Speech::Changed> told, bool ticking)
 {
     m_unwritten |= m_shown.refresh(m_state);
-    m_place = MapPlace::of(ControlLayout::markerBox(m_shown.markerLeft, m_shown.markerTop));
+    m_markerBox = ControlLayout::markerBox(m_shown.markerLeft, m_shown.markerTop);
+    m_place = MapPlace::of(m_markerBox);
     if (ticking)
         m_news.ticked(m_place, m_state);
     else
@@ -126,7 +127,7 @@ void Presenter::write(RefreshSchedule::Writes writes)
 {
     if (writes.marker) {
         ControlView marker = m_view[m_marker];
-        marker.box = ControlLayout::markerBox(m_shown.markerLeft, m_shown.markerTop);
+        marker.box = m_markerBox;
         apply(m_marker, marker);
     }
     if (writes.labels)

@@ -58,6 +58,7 @@ private:
     RefreshSchedule m_schedule;
     DisplayContent m_shown;
     DisplayContent::TextWidth m_width;
+    ControlLayout::Box m_markerBox{};
     MapPlace m_place;
     MotionNews m_news;
 

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "tickschedule.h"
+
 #include <functional>
 #include <optional>
 
@@ -28,7 +30,7 @@ public:
     static constexpr double readableInterval = 100;
     static constexpr double nameInterval = 1000;
 
-    explicit RefreshSchedule(std::function<double()> clock, double frame = 1000.0 / 60)
+    explicit RefreshSchedule(std::function<double()> clock, double frame = TickSchedule::defaultFrame)
         : m_clock(std::move(clock)), m_frame(frame) {}
 
     void setFrame(double milliseconds) { m_frame = milliseconds; }

@@ -17,6 +17,8 @@ public:
     // How far behind its deadline a tick may fall before the schedule
     // gives up catching up.
     static constexpr double maximumLag = 250;
+    // A frame of the screen where its refresh rate is not known.
+    static constexpr double defaultFrame = 1000.0 / 60;
 
     // Interval 0 or less stops the ticks.
     void start(int milliseconds, double now);

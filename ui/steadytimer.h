@@ -37,5 +37,5 @@ private:
 
     QTimer m_wakeUp;
     TickSchedule m_schedule;
-    double m_frame = 1000.0 / 60;
+    double m_frame = TickSchedule::defaultFrame;
 };

@@ -8,12 +8,6 @@
 
 #include <algorithm>
 
-namespace {
-
-constexpr double frameMilliseconds = 1000.0 / 60;
-
-} // namespace
-
 void SteadyTimer::setInterval(int milliseconds)
 {
     cancel();
@@ -52,7 +46,7 @@ void SteadyTimer::runDueTicks()
 
 void SteadyTimer::wakeLater(double now)
 {
-    if (m_schedule.wakeInterval(frameMilliseconds) > m_schedule.interval()) {
+    if (m_schedule.wakeInterval(TickSchedule::defaultFrame) > m_schedule.interval()) {
         m_frameRequest = emscripten_request_animation_frame(&SteadyTimer::frame, this);
         m_wakeUp = emscripten_set_timeout(&SteadyTimer::wake, TickSchedule::maximumLag, this);
     } else {
